@@ -25,10 +25,11 @@ typedef struct Vector3 {
 /* One polygon of a mesh. */
 typedef struct PlaneData {
     int32_t material; /* index into the mesh's material array */
-    uint8_t color[3]; /* flat colour red, green, blue under the light of the last SetObjectDataColor */
-    int32_t pntNum;   /* corner count, 3..8 */
-    int32_t *pnt;     /* corner vertex indices in drawing order; their winding fixes the front */
-    Vector3 normal;   /* unit normal of the front side */
+    uint8_t
+        color[3]; /* flat colour red, green, blue under the light of the last SetObjectDataColor */
+    int32_t pntNum; /* corner count, 3..8 */
+    int32_t *pnt;   /* corner vertex indices in drawing order; their winding fixes the front */
+    Vector3 normal; /* unit normal of the front side */
 } PlaneData;
 
 /* A material: base colour and specular strength 0..1. */
@@ -51,15 +52,16 @@ typedef struct ObjectData {
 
 /* A mesh placed in the world; element 0 of Trazel's array is the camera. */
 typedef struct ObjectStruct {
-    int32_t show;                   /* nonzero: drawn (ignored for the camera) */
-    int32_t shading;                /* nonzero: flat colours are relit every frame */
-    int32_t dirMode;                /* how the orientation is given, 0..8 */
-    float x, y, z;                  /* position */
-    int32_t angleZ, angleY, angleX; /* yaw, pitch (positive lifts +x towards +z), roll; 4096 a turn */
-    Vector3 dir;                    /* direction, used by dirMode 7 and 8 */
-    Vector3 up;                     /* up vector, used by dirMode 8 */
-    int32_t twist;                  /* turn about dir, used by dirMode 7 */
-    ObjectData *data;               /* the mesh; null: skipped */
+    int32_t show;    /* nonzero: drawn (ignored for the camera) */
+    int32_t shading; /* nonzero: flat colours are relit every frame */
+    int32_t dirMode; /* how the orientation is given, 0..8 */
+    float x, y, z;   /* position */
+    int32_t angleZ, angleY,
+        angleX;       /* yaw, pitch (positive lifts +x towards +z), roll; 4096 a turn */
+    Vector3 dir;      /* direction, used by dirMode 7 and 8 */
+    Vector3 up;       /* up vector, used by dirMode 8 */
+    int32_t twist;    /* turn about dir, used by dirMode 7 */
+    ObjectData *data; /* the mesh; null: skipped */
 } ObjectStruct;
 
 /* A back-buffer pixel position, y downwards from the top row. */
@@ -74,8 +76,9 @@ typedef struct TzSize {
 
 /* A colour value: red + green * 256 + blue * 65536. */
 typedef uint32_t TzColor;
-#define TZ_RGB(r, g, b) ((TzColor)((r) & 0xFF) | ((TzColor)((g) & 0xFF) << 8) | ((TzColor)((b) & 0xFF) << 16))
-#define TZ_RED(c) ((int)((c) & 0xFF))
+#define TZ_RGB(r, g, b) \
+    ((TzColor)((r)&0xFF) | ((TzColor)((g)&0xFF) << 8) | ((TzColor)((b)&0xFF) << 16))
+#define TZ_RED(c) ((int)((c)&0xFF))
 #define TZ_GREEN(c) ((int)(((c) >> 8) & 0xFF))
 #define TZ_BLUE(c) ((int)(((c) >> 16) & 0xFF))
 /* "No colour" for Font: measure only (text colour) or a transparent background. */
@@ -99,12 +102,12 @@ typedef struct TzPalette {
 #define TZ_MODEL_NOTHING 999 /* transformed and counted, not drawn */
 
 /* The engine's limits. */
-#define TZ_MAX_VERTICES 5000   /* per mesh */
-#define TZ_MAX_PLANES 5000     /* per mesh */
-#define TZ_MAX_POLYGONS 5000   /* per frame */
-#define TZ_MAX_MATERIALS 500   /* per mesh */
+#define TZ_MAX_VERTICES 5000      /* per mesh */
+#define TZ_MAX_PLANES 5000        /* per mesh */
+#define TZ_MAX_POLYGONS 5000      /* per frame */
+#define TZ_MAX_MATERIALS 500      /* per mesh */
 #define TZ_MAX_BLOCK_VALUES 16000 /* per tagged block of an object file */
-#define TZ_MAX_FILL_POINTS 16  /* largest polygon the fillers accept */
+#define TZ_MAX_FILL_POINTS 16     /* largest polygon the fillers accept */
 
 /* Icon of a message; the engine's own messages are warnings. */
 #define TZ_ICON_WARNING 1
@@ -122,7 +125,8 @@ typedef void (*TzObjectPointProc)(int32_t index, const uint8_t *needed, const Tz
 TRAZEL_API int32_t TzSetDisplayFormat(int32_t format);
 /* The display format in use (or chosen for the next OpenTrazel). */
 TRAZEL_API int32_t TzGetDisplayFormat(void);
-/* Installs the message procedure (null: messages go to standard error); returns the previous one. */
+/* Installs the message procedure (null: messages go to standard error); returns the previous one.
+ */
 TRAZEL_API TzMessageProc TzSetMessageProc(TzMessageProc proc);
 /* Paints the back buffer onto target with its top-left corner at (x, y); 1 on success. */
 TRAZEL_API int32_t TzPresent(cairo_t *target, int32_t x, int32_t y);
@@ -137,8 +141,8 @@ TRAZEL_API void CloseTrazel(void);
 TRAZEL_API cairo_t *ResizeTrazel(void *window, int32_t width, int32_t height);
 /* Replaces each back-buffer item given (non-null pointers, numbers > 0; a palette buffer's
    height may be negative for top-down rows). The client keeps ownership of what it passes. */
-TRAZEL_API void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitmap, TzPalette *palette,
-                                 int32_t width, int32_t height, int32_t stride);
+TRAZEL_API void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitmap,
+                                 TzPalette *palette, int32_t width, int32_t height, int32_t stride);
 /* Stores the back buffer's context, bits, surface and palette into the non-null out pointers. */
 TRAZEL_API void GetVirtualScreen(cairo_t **dc, void **bits, cairo_surface_t **bitmap,
                                  TzPalette **palette);
@@ -167,7 +171,8 @@ TRAZEL_API void SetLight(const Vector3 *direction, float ambient);
 /* Light direction and ambient level into the non-null out pointers. */
 TRAZEL_API void GetLight(Vector3 *direction, float *ambient);
 
-/* ---- Object files and mesh records ------------------------------------------------------------ */
+/* ---- Object files and mesh records ------------------------------------------------------------
+ */
 
 /* Reads the integers of a tagged block into a new tracked block; returns the count or 0. */
 TRAZEL_API int32_t ReadDataInt(int32_t **values, const char *path, const char *tag);
@@ -182,8 +187,8 @@ TRAZEL_API int32_t SetObjectDataShadingVector(ObjectData *data);
 /* Releases the mesh's blocks and leaves the record empty (counts 0, pointers null). */
 TRAZEL_API void FreeObjectData(ObjectData *data);
 /* Stores show, shading, position, angles and mesh into object (null: nothing). */
-TRAZEL_API void SetObjectStruct(ObjectStruct *object, int32_t show, int32_t shading, float x, float y,
-                                float z, int32_t angleZ, int32_t angleY, int32_t angleX,
+TRAZEL_API void SetObjectStruct(ObjectStruct *object, int32_t show, int32_t shading, float x,
+                                float y, float z, int32_t angleZ, int32_t angleY, int32_t angleX,
                                 ObjectData *data);
 
 /* ---- Frame and queries --------------------------------------------------------------------- */
@@ -212,7 +217,8 @@ TRAZEL_API int32_t IsObversePolygon(const ObjectStruct *objects, int32_t index, 
 /* Installs the per-object projection callback (null: none); returns the callback given. */
 TRAZEL_API TzObjectPointProc Set2DObjectPointProc(TzObjectPointProc proc);
 
-/* ---- Fills and text --------------------------------------------------------------------------- */
+/* ---- Fills and text ---------------------------------------------------------------------------
+ */
 
 /* Fills a convex polygon with one colour (nearest cube colour in palette mode). */
 TRAZEL_API int32_t TzFillPolygon(const TzPoint *points, int32_t count, TzColor color);
@@ -229,7 +235,8 @@ TRAZEL_API TzSize *Font(TzSize *size, cairo_t *dc, int32_t x, int32_t y, const c
                         const char *text, TzColor textColor, TzColor backColor, const char *face,
                         int32_t height);
 
-/* ---- Tracked memory ---------------------------------------------------------------------------- */
+/* ---- Tracked memory ----------------------------------------------------------------------------
+ */
 
 /* A new tracked block of size bytes, or null. */
 TRAZEL_API void *TzAlloc(int32_t size);

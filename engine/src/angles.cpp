@@ -39,7 +39,9 @@ int32_t RadiansToAngle(double radians) {
     return static_cast<int32_t>(radians * 2048.0 / kPi);
 }
 
-Matrix3 IdentityMatrix() { return Matrix3{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}; }
+Matrix3 IdentityMatrix() {
+    return Matrix3{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+}
 
 Matrix3 Multiply(const Matrix3 &after, const Matrix3 &before) {
     Matrix3 product{};
@@ -83,9 +85,15 @@ Matrix3 RotationX(int32_t angle) {
     return Matrix3{{{1, 0, 0}, {0, c, -s}, {0, s, c}}};
 }
 
-float Length(Vector3 v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+float Length(Vector3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 
 }  // namespace trazel
 
-extern "C" float FSin(int32_t angle) { return trazel::TableSin(angle); }
-extern "C" float FCos(int32_t angle) { return trazel::TableCos(angle); }
+extern "C" float FSin(int32_t angle) {
+    return trazel::TableSin(angle);
+}
+extern "C" float FCos(int32_t angle) {
+    return trazel::TableCos(angle);
+}

@@ -30,10 +30,18 @@ Matrix3 RotationY(int32_t angle);
 Matrix3 RotationX(int32_t angle);
 
 // Vector helpers.
-inline Vector3 Subtract(Vector3 a, Vector3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vector3 Add(Vector3 a, Vector3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline float Dot(Vector3 a, Vector3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline Vector3 Subtract(Vector3 a, Vector3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vector3 Add(Vector3 a, Vector3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline float Dot(Vector3 a, Vector3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 float Length(Vector3 v);
-inline Vector3 PositionOf(const ObjectStruct &object) { return {object.x, object.y, object.z}; }
+inline Vector3 PositionOf(const ObjectStruct &object) {
+    return {object.x, object.y, object.z};
+}
 
 }  // namespace trazel

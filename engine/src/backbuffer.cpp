@@ -1,6 +1,6 @@
 // The back buffer: creating and sizing it, lending it to a client surface, and presenting it.
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "context.h"
@@ -12,13 +12,20 @@ namespace {
 constexpr int32_t kLargestSide = 16384;  // keeps every size computation inside int32
 
 constexpr const char *kNotCreated = "CreateDIBSection()でビットマップが生成できませんでした。";
-constexpr const char *kNoBits = "CreateDIBSection()でビットマップのアドレスが取得できませんでした。";
+constexpr const char *kNoBits =
+    "CreateDIBSection()でビットマップのアドレスが取得できませんでした。";
 
-int32_t BitsPerPixel() { return context.paletteMode ? 8 : 32; }
+int32_t BitsPerPixel() {
+    return context.paletteMode ? 8 : 32;
+}
 
-int32_t StrideFor(int32_t width) { return ((BitsPerPixel() * width + 31) & ~31) / 8; }
+int32_t StrideFor(int32_t width) {
+    return ((BitsPerPixel() * width + 31) & ~31) / 8;
+}
 
-int32_t Rows(int32_t height) { return height < 0 ? -height : height; }
+int32_t Rows(int32_t height) {
+    return height < 0 ? -height : height;
+}
 
 // Sizes the palette fillers' edge table to the buffer's rows; false if it cannot grow.
 bool SizeEdgeTable(int32_t rows) {
@@ -138,8 +145,9 @@ extern "C" cairo_t *ResizeTrazel(void *window, int32_t width, int32_t height) {
     return context.back.dc;
 }
 
-extern "C" void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitmap, TzPalette *palette,
-                                 int32_t width, int32_t height, int32_t stride) {
+extern "C" void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitmap,
+                                 TzPalette *palette, int32_t width, int32_t height,
+                                 int32_t stride) {
     BackBuffer &back = context.back;
     if (dc != nullptr) back.dc = dc;
     if (bits != nullptr) back.bits = bits;

@@ -28,15 +28,14 @@ void ReleaseWork(T **array) {
 }
 
 bool AllocateFrameWork(FrameWork &work) {
-    bool ok = AllocateWork(&work.polygons, TZ_MAX_POLYGONS) &&
-              AllocateWork(&work.order, TZ_MAX_POLYGONS) &&
-              AllocateWork(&work.orderScratch, TZ_MAX_POLYGONS) &&
-              AllocateWork(&work.viewDepth, TZ_MAX_VERTICES) &&
-              AllocateWork(&work.viewY, TZ_MAX_VERTICES) &&
-              AllocateWork(&work.viewZ, TZ_MAX_VERTICES) &&
-              AllocateWork(&work.screen, TZ_MAX_VERTICES) &&
-              AllocateWork(&work.needed, TZ_MAX_VERTICES) &&
-              AllocateWork(&work.facing, TZ_MAX_PLANES);
+    bool ok =
+        AllocateWork(&work.polygons, TZ_MAX_POLYGONS) &&
+        AllocateWork(&work.order, TZ_MAX_POLYGONS) &&
+        AllocateWork(&work.orderScratch, TZ_MAX_POLYGONS) &&
+        AllocateWork(&work.viewDepth, TZ_MAX_VERTICES) &&
+        AllocateWork(&work.viewY, TZ_MAX_VERTICES) && AllocateWork(&work.viewZ, TZ_MAX_VERTICES) &&
+        AllocateWork(&work.screen, TZ_MAX_VERTICES) &&
+        AllocateWork(&work.needed, TZ_MAX_VERTICES) && AllocateWork(&work.facing, TZ_MAX_PLANES);
     if (ok) {
         for (int32_t i = 0; i < TZ_MAX_POLYGONS; ++i) work.polygons[i] = ScreenPolygon{};
     }
@@ -77,7 +76,9 @@ extern "C" int32_t TzSetDisplayFormat(int32_t format) {
     return 1;
 }
 
-extern "C" int32_t TzGetDisplayFormat(void) { return context.displayFormat; }
+extern "C" int32_t TzGetDisplayFormat(void) {
+    return context.displayFormat;
+}
 
 extern "C" int32_t OpenTrazel(int32_t messages) {
     if (context.open) return 1;
@@ -112,13 +113,17 @@ extern "C" void SetScreenDistance(float distance) {
     if (distance > 0.0f) context.screenDistance = distance;
 }
 
-extern "C" float GetScreenDistance(void) { return context.screenDistance; }
+extern "C" float GetScreenDistance(void) {
+    return context.screenDistance;
+}
 
 extern "C" void SetClipDistance(float distance) {
     if (distance > 0.0f) context.clipDistance = distance;
 }
 
-extern "C" float GetClipDistance(void) { return context.clipDistance; }
+extern "C" float GetClipDistance(void) {
+    return context.clipDistance;
+}
 
 extern "C" void SetCenter(float x, float y) {
     context.centerX = x;
@@ -135,15 +140,17 @@ extern "C" void SetModelMode(int32_t mode) {
     context.modelMode = mode;
 }
 
-extern "C" int32_t GetModelMode(void) { return context.modelMode; }
+extern "C" int32_t GetModelMode(void) {
+    return context.modelMode;
+}
 
 extern "C" void SetLight(const Vector3 *direction, float ambient) {
     if (direction != nullptr) {
         float length = std::sqrt(direction->x * direction->x + direction->y * direction->y +
                                  direction->z * direction->z);
         if (length != 0.0f && std::isfinite(length)) {
-            context.light = Vector3{direction->x / length, direction->y / length,
-                                    direction->z / length};
+            context.light =
+                Vector3{direction->x / length, direction->y / length, direction->z / length};
         }
     }
     if (ambient >= 0.0f && ambient <= 1.0f) context.ambient = ambient;

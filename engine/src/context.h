@@ -7,14 +7,16 @@
 
 namespace trazel {
 
-constexpr int kMaxScreenPoints = 9;  // a clipped octagon gains one corner
+// A convex plane of at most eight corners gains one point at the near clip; a folded one can gain
+// one per corner.
+constexpr int kMaxScreenPoints = 16;
 
 // One projected polygon of the frame's polygon list.
 struct ScreenPolygon {
     float depth;  // view depth of the farthest corner: the sort key
     TzColor color;
     int32_t count;
-    TzPoint points[kMaxScreenPoints + 1];  // one spare to close a wire-frame outline
+    TzPoint points[kMaxScreenPoints];
     TzColor vertexColors[kMaxScreenPoints];
     uint8_t clipped;  // Gouraud: vertex colours already set by the near clip
 };
@@ -82,8 +84,11 @@ struct Context {
 
 extern Context context;
 
-// The palette-mode cube: channel level 0..5 of a value 0..255, and the palette index of a cube index.
-inline int CubeLevel(int channel) { return channel / 51; }
+// The palette-mode cube: channel level 0..5 of a value 0..255, and the palette index of a cube
+// index.
+inline int CubeLevel(int channel) {
+    return channel / 51;
+}
 extern const uint8_t kCubeToPalette[216];
 inline uint8_t PaletteIndexOfLevels(int red, int green, int blue) {
     return kCubeToPalette[red + 6 * green + 36 * blue];

@@ -14,8 +14,8 @@ Lighting LoadTimeLighting() {
     Vector3 half{-context.light.x - 1.0f, -context.light.y, -context.light.z};
     float length = Length(half);
     lighting.hasHalf = length != 0.0f;
-    lighting.half = lighting.hasHalf ? Vector3{half.x / length, half.y / length, half.z / length}
-                                     : half;
+    lighting.half =
+        lighting.hasHalf ? Vector3{half.x / length, half.y / length, half.z / length} : half;
     lighting.ambient = context.ambient;
     lighting.exponent = context.highlightExponent;
     return lighting;
@@ -38,8 +38,8 @@ float Intensity(const Lighting &lighting, Vector3 normal, float highlight) {
 namespace {
 
 uint8_t ShadeChannel(uint8_t channel, float intensity) {
-    float value = intensity > 1.0f ? 255.0f - (255.0f - channel) * (2.0f - intensity)
-                                   : channel * intensity;
+    float value =
+        intensity > 1.0f ? 255.0f - (255.0f - channel) * (2.0f - intensity) : channel * intensity;
     return static_cast<uint8_t>(static_cast<int32_t>(value));
 }
 

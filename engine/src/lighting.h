@@ -7,11 +7,11 @@ namespace trazel {
 
 // Light and viewer for one object, in the coordinates of the normals that will be lit.
 struct Lighting {
-    Vector3 light;     // unit direction in which the light travels
-    Vector3 half;      // unit half vector between the reversed light and the reversed view
-    bool hasHalf;      // false when light and view cancel: no highlight
-    float ambient;     // 0..1
-    float exponent;    // of the highlight
+    Vector3 light;   // unit direction in which the light travels
+    Vector3 half;    // unit half vector between the reversed light and the reversed view
+    bool hasHalf;    // false when light and view cancel: no highlight
+    float ambient;   // 0..1
+    float exponent;  // of the highlight
 };
 
 // The load-time set-up: the current light, and a viewer looking along +x.

@@ -79,7 +79,9 @@ std::FILE *OpenLeakReport() {
 
 }  // namespace
 
-bool CreateTrackingTable() { return EnsureTable(); }
+bool CreateTrackingTable() {
+    return EnsureTable();
+}
 
 }  // namespace trazel
 
@@ -103,7 +105,8 @@ extern "C" void *TzAlloc(int32_t size) {
 extern "C" void *TzReAlloc(void *block, int32_t size) {
     int32_t slot = FindSlot(block);
     if (slot < 0) return nullptr;
-    void *resized = size >= 0 ? std::realloc(block, size > 0 ? static_cast<size_t>(size) : 1) : nullptr;
+    void *resized =
+        size >= 0 ? std::realloc(block, size > 0 ? static_cast<size_t>(size) : 1) : nullptr;
     if (resized == nullptr) {
         ShowMessage(MessageGate::WhenMessagesOn, nullptr, kOutOfMemory);
         return nullptr;

@@ -13,9 +13,12 @@ TzMessageProc messageProc = nullptr;
 
 bool GateOpen(MessageGate gate) {
     switch (gate) {
-        case MessageGate::Always: return true;
-        case MessageGate::WhenMessagesExactlyOne: return context.messages == 1;
-        case MessageGate::WhenMessagesOn: return context.messages != 0;
+        case MessageGate::Always:
+            return true;
+        case MessageGate::WhenMessagesExactlyOne:
+            return context.messages == 1;
+        case MessageGate::WhenMessagesOn:
+            return context.messages != 0;
     }
     return false;
 }

@@ -1,4 +1,5 @@
-// The engine's messages to the user: caption "TRAZEL", warning icon, through the client's procedure.
+// The engine's messages to the user: caption "TRAZEL", warning icon, through the client's
+// procedure.
 #pragma once
 
 #include "trazel.h"
@@ -19,7 +20,7 @@ void ShowMessageFormat(MessageGate gate, void *owner, const char *format, ...)
 // Shows a repeating warning once per situation: the first time it arises, not again until a frame
 // or call has passed without it.
 class SituationLatch {
-public:
+  public:
     // True the first time the situation arises since the last Clear.
     bool Arise() {
         bool first = !raised_;
@@ -28,7 +29,7 @@ public:
     }
     void Clear() { raised_ = false; }
 
-private:
+  private:
     bool raised_ = false;
 };
 

@@ -15,14 +15,28 @@ struct Angles {
 bool BuildFromAngles(int32_t dirMode, Angles a, Matrix3 *result) {
     Matrix3 z = RotationZ(a.z), y = RotationY(-a.y), x = RotationX(-a.x);
     switch (dirMode) {
-        case 0: *result = Multiply(x, Multiply(y, z)); return true;
-        case 1: *result = Multiply(y, Multiply(x, z)); return true;
-        case 2: *result = Multiply(x, Multiply(z, y)); return true;
-        case 3: *result = Multiply(z, Multiply(x, y)); return true;
-        case 4: *result = Multiply(y, Multiply(z, x)); return true;
+        case 0:
+            *result = Multiply(x, Multiply(y, z));
+            return true;
+        case 1:
+            *result = Multiply(y, Multiply(x, z));
+            return true;
+        case 2:
+            *result = Multiply(x, Multiply(z, y));
+            return true;
+        case 3:
+            *result = Multiply(z, Multiply(x, y));
+            return true;
+        case 4:
+            *result = Multiply(y, Multiply(z, x));
+            return true;
         case 5:
-        case 6: *result = Multiply(z, Multiply(y, x)); return true;
-        default: *result = IdentityMatrix(); return false;
+        case 6:
+            *result = Multiply(z, Multiply(y, x));
+            return true;
+        default:
+            *result = IdentityMatrix();
+            return false;
     }
 }
 
@@ -82,11 +96,14 @@ Matrix3 DirectionWithTwist(Vector3 dir, int32_t twist) {
 
 bool BuildObjectOrientation(const ObjectStruct &object, Matrix3 *orientation) {
     switch (object.dirMode) {
-        case 7: *orientation = DirectionWithTwist(object.dir, object.twist); return true;
-        case 8: return BuildFromAngles(5, HeadingElevationRoll(object), orientation);
+        case 7:
+            *orientation = DirectionWithTwist(object.dir, object.twist);
+            return true;
+        case 8:
+            return BuildFromAngles(5, HeadingElevationRoll(object), orientation);
         default:
-            return BuildFromAngles(object.dirMode,
-                                   Angles{object.angleZ, object.angleY, object.angleX}, orientation);
+            return BuildFromAngles(
+                object.dirMode, Angles{object.angleZ, object.angleY, object.angleX}, orientation);
     }
 }
 
@@ -111,9 +128,11 @@ using namespace trazel;
 extern "C" void LookAt(ObjectStruct *object, Vector3 target) {
     if (object == nullptr) return;
     Vector3 d = Subtract(target, PositionOf(*object));
-    object->angleZ = (d.x != 0.0f || d.y != 0.0f) ? RadiansToAngle(std::atan2(double(d.y), double(d.x))) : 0;
+    object->angleZ =
+        (d.x != 0.0f || d.y != 0.0f) ? RadiansToAngle(std::atan2(double(d.y), double(d.x))) : 0;
     float horizontal = std::sqrt(d.x * d.x + d.y * d.y);
-    object->angleY =
-        (d.z != 0.0f || horizontal != 0.0f) ? RadiansToAngle(std::atan2(double(d.z), double(horizontal))) : 0;
+    object->angleY = (d.z != 0.0f || horizontal != 0.0f)
+                         ? RadiansToAngle(std::atan2(double(d.z), double(horizontal)))
+                         : 0;
     object->angleX = 0;
 }

@@ -23,8 +23,8 @@ namespace {
 
 // The twenty fixed colours a palette display reserves: ten at the bottom, ten at the top.
 const TzColor kLowFixed[10] = {
-    TZ_RGB(0, 0, 0),     TZ_RGB(128, 0, 0),   TZ_RGB(0, 128, 0),     TZ_RGB(128, 128, 0),
-    TZ_RGB(0, 0, 128),   TZ_RGB(128, 0, 128), TZ_RGB(0, 128, 128),   TZ_RGB(192, 192, 192),
+    TZ_RGB(0, 0, 0),       TZ_RGB(128, 0, 0),     TZ_RGB(0, 128, 0),   TZ_RGB(128, 128, 0),
+    TZ_RGB(0, 0, 128),     TZ_RGB(128, 0, 128),   TZ_RGB(0, 128, 128), TZ_RGB(192, 192, 192),
     TZ_RGB(192, 220, 192), TZ_RGB(166, 202, 240),
 };
 const TzColor kHighFixed[10] = {

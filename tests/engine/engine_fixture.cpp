@@ -26,9 +26,13 @@ std::string CurrentFolder() {
 
 }  // namespace
 
-std::vector<RecordedMessage> &RecordedMessages() { return recorded; }
+std::vector<RecordedMessage> &RecordedMessages() {
+    return recorded;
+}
 
-void ClearRecordedMessages() { recorded.clear(); }
+void ClearRecordedMessages() {
+    recorded.clear();
+}
 
 bool SawMessage(const std::string &fragment) {
     for (const RecordedMessage &message : recorded) {
@@ -82,4 +86,6 @@ std::string ReadWholeFile(const std::string &name) {
     return content.str();
 }
 
-bool FileExists(const std::string &name) { return std::filesystem::exists(name); }
+bool FileExists(const std::string &name) {
+    return std::filesystem::exists(name);
+}

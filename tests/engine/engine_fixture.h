@@ -26,7 +26,7 @@ bool SawMessage(const std::string &fragment);
 void ResetEngineSettings();
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     // The display format the engine opens with; palette tests override it.
     virtual int32_t DisplayFormat() const { return TZ_DISPLAY_TRUE_COLOR; }
     void SetUp() override;
@@ -34,12 +34,12 @@ protected:
 
     std::string scratchFolder;
 
-private:
+  private:
     std::string previousFolder_;
 };
 
 class PaletteEngineTest : public EngineTest {
-protected:
+  protected:
     int32_t DisplayFormat() const override { return TZ_DISPLAY_PALETTE; }
 };
 

@@ -30,13 +30,17 @@ std::vector<intptr_t> ReportedAddresses() {
     return addresses;
 }
 
-intptr_t Address(void *block) { return reinterpret_cast<intptr_t>(block); }
+intptr_t Address(void *block) {
+    return reinterpret_cast<intptr_t>(block);
+}
 
 TEST_F(MemoryTest, LeakReportListsForgottenBlocksInSlotOrderWithFullAddresses) {
     void *first = TzAlloc(16), *second = TzAlloc(32), *third = TzAlloc(1);
     CloseTrazel();
-    EXPECT_EQ(ReportedAddresses(), (std::vector<intptr_t>{Address(first), Address(second), Address(third)}));
-    EXPECT_TRUE(SawMessage("TzFree()してないポインタがあります。\n詳細はtzdebug.txtに出力します。"));
+    EXPECT_EQ(ReportedAddresses(),
+              (std::vector<intptr_t>{Address(first), Address(second), Address(third)}));
+    EXPECT_TRUE(
+        SawMessage("TzFree()してないポインタがあります。\n詳細はtzdebug.txtに出力します。"));
     EXPECT_EQ(RecordedMessages().back().caption, "TRAZEL");
 }
 
