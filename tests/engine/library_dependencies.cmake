@@ -1,0 +1,18 @@
+# Checks that libtrazel.so needs only the C library, the maths library, cairo, Pango, fontconfig and
+# GLib: no C++ runtime, no toolkit, no sound library. Run with -DLIBRARY=<path to libtrazel.so>.
+execute_process(COMMAND readelf -d ${LIBRARY} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "readelf could not read ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
+set(allowed "^(libc|libm|libcairo|libpango-1\\.0|libpangocairo-1\\.0|libfontconfig|libglib-2\\.0|libgobject-2\\.0)\\.so")
+foreach(entry IN LISTS needed)
+  string(REGEX REPLACE "Shared library: \\[([^]]+)\\]" "\\1" library "${entry}")
+  message(STATUS "needs ${library}")
+  if(NOT library MATCHES "${allowed}")
+    message(FATAL_ERROR "libtrazel.so must not need ${library}")
+  endif()
+endforeach()
+if(NOT needed)
+  message(FATAL_ERROR "no dependencies found in ${LIBRARY}")
+endif()
