@@ -33,6 +33,9 @@ const TzColor kHighFixed[10] = {
     TZ_RGB(0, 255, 255),   TZ_RGB(255, 255, 255),
 };
 
+
+bool IsFixedEntry(int index) { return index < 10 || index >= 246; }
+
 }  // namespace
 
 void BuildHalftonePalette(TzPalette *palette) {
@@ -42,9 +45,12 @@ void BuildHalftonePalette(TzPalette *palette) {
         palette->entries[i] = kLowFixed[i];
         palette->entries[246 + i] = kHighFixed[i];
     }
+    // The fixed entries keep their colour, as a palette display reserves them: the cube sends its
+    // primaries and their nearest neighbours there, so pure blue stays pure blue.
     for (int cube = 0; cube < 216; ++cube) {
-        palette->entries[kCubeToPalette[cube]] =
-            TZ_RGB((cube % 6) * 51, (cube / 6 % 6) * 51, (cube / 36) * 51);
+        int index = kCubeToPalette[cube];
+        if (IsFixedEntry(index)) continue;
+        palette->entries[index] = TZ_RGB((cube % 6) * 51, (cube / 6 % 6) * 51, (cube / 36) * 51);
     }
 }
 
