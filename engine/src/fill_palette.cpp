@@ -38,9 +38,11 @@ void FillSpan(uint8_t *row, int32_t left, int32_t right, const uint8_t *pattern)
     int32_t x = left;
     if (right - left + 1 >= kWordPathSpan) {
         for (; (x & 3) != 0; ++x) row[x] = pattern[x & 3];
-        uint32_t word;
-        std::memcpy(&word, pattern, sizeof word);
-        for (; x + 3 <= right; x += 4) std::memcpy(row + x, &word, sizeof word);
+        uint32_t words[4];
+        for (uint32_t &word : words) std::memcpy(&word, pattern, sizeof word);
+        // Four words per store while the span lasts, then one.
+        for (; x + 15 <= right; x += 16) std::memcpy(row + x, words, sizeof words);
+        for (; x + 3 <= right; x += 4) std::memcpy(row + x, words, sizeof words[0]);
     }
     for (; x <= right; ++x) row[x] = pattern[x & 3];
 }

@@ -113,12 +113,12 @@ TEST_F(PaletteFillTest, HorizontalSliverDrawsNothingInAnyFiller) {
 }
 
 TEST_F(PaletteFillTest, SpansOfEveryLengthAndAlignmentMatchAPerPixelReference) {
-    const int32_t width = 24, rows = 6;
+    const int32_t width = 48, rows = 6;
     const TzColor mixed = TZ_RGB(100, 180, 30);
     Resize(width, rows);
     for (Filler filler : {Filler::Flat, Filler::Halftone}) {
         for (int32_t left = 0; left < 8; ++left) {
-            for (int32_t length = 1; length <= 13; ++length) {
+            for (int32_t length = 1; length <= 40; ++length) {
                 ASSERT_EQ(TzPatBlt(kBlue), 1);
                 int32_t right = left + length - 1;
                 ASSERT_EQ(Fill(filler, Rectangle(left, 1, right, 4), mixed), 1);
