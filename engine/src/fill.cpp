@@ -32,6 +32,8 @@ struct Plotter {
     }
 };
 
+enum class MajorAxis { X, Y };
+
 // A line seen along its longer (major) axis: one pixel per major step t = 0..majorLength, and
 // across it the pixel nearest the ideal line, floor((2 t minorLength + majorLength) /
 // (2 majorLength)) steps from the start, so halves round away from the start.
@@ -40,7 +42,7 @@ struct Line {
     int32_t majorDirection, minorDirection;
     int64_t majorLength, minorLength;
     int32_t majorLimit, minorLimit;  // pixels along each axis of the buffer
-    bool majorIsX;
+    MajorAxis major;
 };
 
 // Rounds up a quotient of positive values.
@@ -93,7 +95,7 @@ void DrawLine(const Line &line, const Plotter &plotter) {
     for (int64_t t = first; t <= last; ++t) {
         auto major = static_cast<int32_t>(line.majorStart + line.majorDirection * t);
         auto minor = static_cast<int32_t>(line.minorStart + line.minorDirection * offset);
-        if (line.majorIsX) {
+        if (line.major == MajorAxis::X) {
             plotter.Plot(major, minor);
         } else {
             plotter.Plot(minor, major);
@@ -116,11 +118,25 @@ Line LineBetween(TzPoint start, TzPoint end, const FillTarget &target) {
     int32_t xDirection = dx < 0 ? -1 : 1;
     int32_t yDirection = dy < 0 ? -1 : 1;
     if (width >= height) {
-        return Line{start.x, start.y,      xDirection,  yDirection, width,
-                    height,  target.width, target.rows, true};
+        return Line{.majorStart = start.x,
+                    .minorStart = start.y,
+                    .majorDirection = xDirection,
+                    .minorDirection = yDirection,
+                    .majorLength = width,
+                    .minorLength = height,
+                    .majorLimit = target.width,
+                    .minorLimit = target.rows,
+                    .major = MajorAxis::X};
     }
-    return Line{start.y, start.x,     yDirection,   xDirection, height,
-                width,   target.rows, target.width, false};
+    return Line{.majorStart = start.y,
+                .minorStart = start.x,
+                .majorDirection = yDirection,
+                .minorDirection = xDirection,
+                .majorLength = height,
+                .minorLength = width,
+                .majorLimit = target.rows,
+                .minorLimit = target.width,
+                .major = MajorAxis::Y};
 }
 
 }  // namespace
