@@ -1,0 +1,123 @@
+// The edge walk shared by every filler: error-term steppers write each edge's x (and colour) into
+// the edge table, one entry per memory row.
+#include "fill_edges.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace trazel {
+namespace {
+
+// Larger sides are refused: they keep the outline's clipping products below 2^63.
+constexpr int32_t kLargestSide = 1 << 24;
+
+struct Edge {
+    int32_t from;
+    int32_t to;
+    int32_t slot;
+    int32_t rowStep;
+    int32_t rows;  // rows walked before the last one
+};
+
+void WalkX(const ClipPolygon &polygon, const Edge &edge, EdgeRow *edges) {
+    const TzPoint &start = polygon.points[edge.from];
+    const TzPoint &end = polygon.points[edge.to];
+    ErrorStepper x(start.x, end.x, edge.rows, edge.rows / 2);
+    int32_t row = start.y;
+    for (int32_t i = 0; i < edge.rows; ++i, row += edge.rowStep) {
+        edges[row].x[edge.slot] = x.Value();
+        x.Advance();
+    }
+    edges[row].x[edge.slot] = x.Value();
+}
+
+void WalkChannel(const ClipPolygon &polygon, const Edge &edge, int channel, EdgeRow *edges) {
+    ErrorStepper value(polygon.channels[edge.from][channel], polygon.channels[edge.to][channel],
+                       edge.rows, edge.rows / 2);
+    int32_t row = polygon.points[edge.from].y;
+    for (int32_t i = 0; i < edge.rows; ++i, row += edge.rowStep) {
+        edges[row].channel[edge.slot][channel] = static_cast<uint8_t>(value.Value());
+        value.Advance();
+    }
+    edges[row].channel[edge.slot][channel] = static_cast<uint8_t>(value.Value());
+}
+
+}  // namespace
+
+bool AcquireBuffer(FillTarget *target) {
+    const BackBuffer &back = context.back;
+    if (!HasBackBuffer() || back.height == INT32_MIN) return false;
+    int32_t rows = back.height < 0 ? -back.height : back.height;
+    int32_t pixelBytes = context.paletteMode ? 1 : 4;
+    if (back.width > kLargestSide || rows > kLargestSide) return false;
+    if (int64_t{back.stride} < int64_t{back.width} * pixelBytes) return false;
+    bool bottomUp = context.paletteMode && back.height > 0;
+    *target = FillTarget{static_cast<uint8_t *>(back.bits),
+                         back.width,
+                         rows,
+                         back.stride,
+                         pixelBytes,
+                         bottomUp ? RowOrder::BottomUp : RowOrder::TopDown,
+                         back.edges};
+    return true;
+}
+
+bool AcquireFillTarget(FillTarget *target) {
+    return AcquireBuffer(target) && target->edges != nullptr &&
+           context.back.edgeRows >= target->rows;
+}
+
+bool WalkEdges(ClipPolygon &polygon, const FillTarget &target, EdgeColors colors, RowRange *range) {
+    if (target.order == RowOrder::BottomUp) {
+        for (int32_t i = 0; i < polygon.count; ++i) {
+            polygon.points[i].y = target.MemoryRow(polygon.points[i].y);
+        }
+    }
+    int32_t lowest = INT32_MAX;
+    int32_t highest = INT32_MIN;
+    int32_t previous = polygon.count - 1;
+    for (int32_t current = 0; current < polygon.count; previous = current++) {
+        int32_t startRow = polygon.points[previous].y;
+        int32_t endRow = polygon.points[current].y;
+        if (startRow == endRow) continue;
+        bool down = endRow > startRow;
+        Edge edge{previous, current, down ? 0 : 1, down ? 1 : -1,
+                  down ? endRow - startRow : startRow - endRow};
+        WalkX(polygon, edge, target.edges);
+        if (colors == EdgeColors::Walk) {
+            for (int channel = 0; channel < 3; ++channel) {
+                WalkChannel(polygon, edge, channel, target.edges);
+            }
+        }
+        lowest = std::min(lowest, std::min(startRow, endRow));
+        highest = std::max(highest, std::max(startRow, endRow));
+    }
+    *range = RowRange{lowest, highest};
+    return highest > lowest;
+}
+
+bool ScanFlatPolygon(const TzPoint *points, int32_t count, const FillTarget &target,
+                     RowRange *range) {
+    if (count < 1 || count > TZ_MAX_FILL_POINTS) return false;
+    ClipPolygon polygon;
+    for (int32_t i = 0; i < count; ++i) polygon.points[i] = ClampedPoint(points[i]);
+    polygon.count = count;
+    if (!ClipToBuffer(polygon, target.width, target.rows, ClipColors::Ignore)) return false;
+    return WalkEdges(polygon, target, EdgeColors::Ignore, range);
+}
+
+bool ClipShadedPolygon(const TzPoint *points, const TzColor *colors, int32_t count,
+                       const FillTarget &target, ClipPolygon *polygon) {
+    if (count < 1 || count > TZ_MAX_FILL_POINTS) return false;
+    for (int32_t i = 0; i < count; ++i) {
+        polygon->points[i] = ClampedPoint(points[i]);
+        polygon->channels[i][0] = static_cast<uint8_t>(TZ_RED(colors[i]));
+        polygon->channels[i][1] = static_cast<uint8_t>(TZ_GREEN(colors[i]));
+        polygon->channels[i][2] = static_cast<uint8_t>(TZ_BLUE(colors[i]));
+    }
+    polygon->count = count;
+    return ClipToBuffer(*polygon, target.width, target.rows, ClipColors::Interpolate) &&
+           polygon->count >= 3;
+}
+
+}  // namespace trazel

@@ -1,0 +1,86 @@
+// The fillers' edge walk: a clipped polygon becomes two x values (and colours) per buffer row.
+#pragma once
+
+#include <cstdint>
+
+#include "context.h"
+#include "fill_clip.h"
+
+namespace trazel {
+
+enum class RowOrder { TopDown, BottomUp };
+
+// The back buffer as the fillers see it.
+struct FillTarget {
+    uint8_t *bits;
+    int32_t width;
+    int32_t rows;
+    int32_t stride;
+    int32_t pixelBytes;  // 1 for palette indices, 4 for RGB pixels
+    RowOrder order;
+    EdgeRow *edges;
+
+    uint8_t *Row(int32_t memoryRow) const { return bits + int64_t{memoryRow} * stride; }
+    int32_t MemoryRow(int32_t screenRow) const {
+        return order == RowOrder::BottomUp ? rows - 1 - screenRow : screenRow;
+    }
+};
+
+// The back buffer in the current display format; false when it cannot be written safely (no bits,
+// rows too short for the width, or a side beyond 2^24 pixels).
+bool AcquireBuffer(FillTarget *target);
+// The back buffer as AcquireBuffer, and also false when the edge table is shorter than the buffer.
+bool AcquireFillTarget(FillTarget *target);
+
+// Moves value from a start towards an end in count steps with an error term instead of a
+// division per step: every step adds quotient and, whenever the error falls below zero, one more.
+class ErrorStepper {
+  public:
+    ErrorStepper(int32_t start, int32_t end, int32_t count, int32_t initialError)
+        : value_(start), direction_(end < start ? -1 : 1), count_(count), error_(initialError) {
+        int32_t distance = end < start ? start - end : end - start;
+        quotient_ = direction_ * (distance / count);
+        remainder_ = distance % count;
+    }
+    int32_t Value() const { return value_; }
+    void Advance() {
+        value_ += quotient_;
+        error_ -= remainder_;
+        if (error_ < 0) {
+            value_ += direction_;
+            error_ += count_;
+        }
+    }
+
+  private:
+    int32_t value_;
+    int32_t direction_;
+    int32_t count_;
+    int32_t error_;
+    int32_t quotient_ = 0;
+    int32_t remainder_ = 0;
+};
+
+enum class EdgeColors { Ignore, Walk };
+
+// The memory rows whose edge entries the last walk wrote.
+struct RowRange {
+    int32_t lowest;
+    int32_t highest;
+};
+
+// Turns the clipped polygon's screen rows into memory rows and walks every edge into the edge
+// table: edges going to larger rows fill slot 0, the others slot 1. False when the polygon lies
+// within one row, which fills nothing.
+bool WalkEdges(ClipPolygon &polygon, const FillTarget &target, EdgeColors colors, RowRange *range);
+
+// Clips the points to the target and walks their edges; false when nothing is to be filled.
+bool ScanFlatPolygon(const TzPoint *points, int32_t count, const FillTarget &target,
+                     RowRange *range);
+
+// Loads corners with their colours' channels (0..255) and clips them to the target; false when
+// fewer than three corners are left.
+bool ClipShadedPolygon(const TzPoint *points, const TzColor *colors, int32_t count,
+                       const FillTarget &target, ClipPolygon *polygon);
+
+}  // namespace trazel
