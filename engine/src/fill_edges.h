@@ -61,6 +61,28 @@ class ErrorStepper {
     int32_t remainder_ = 0;
 };
 
+// One row's span of a shaded fill, from its smaller x to its larger, with the colour stepping
+// from that end's colour towards the other's, one step per pixel.
+struct ShadedSpan {
+    int32_t left, right;
+    ErrorStepper red, green, blue;
+
+    void Advance() {
+        red.Advance();
+        green.Advance();
+        blue.Advance();
+    }
+};
+
+inline ShadedSpan StartShadedSpan(const EdgeRow &entry) {
+    int first = entry.x[0] <= entry.x[1] ? 0 : 1, last = 1 - first;
+    int32_t count = entry.x[last] - entry.x[first] + 1;
+    const uint8_t *from = entry.channel[first], *to = entry.channel[last];
+    return ShadedSpan{entry.x[first], entry.x[last], ErrorStepper(from[0], to[0], count, count),
+                      ErrorStepper(from[1], to[1], count, count),
+                      ErrorStepper(from[2], to[2], count, count)};
+}
+
 enum class EdgeColors { Ignore, Walk };
 
 // The memory rows whose edge entries the last walk wrote.

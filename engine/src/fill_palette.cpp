@@ -84,24 +84,12 @@ int32_t DitherScaled(int32_t value, int32_t threshold) {
 }
 
 void FillShadedSpan(uint8_t *row, const EdgeRow &entry, const uint8_t *thresholds) {
-    int32_t first = entry.x[0] <= entry.x[1] ? 0 : 1;
-    int32_t last = 1 - first;
-    int32_t left = entry.x[first];
-    int32_t right = entry.x[last];
-    int32_t count = right - left + 1;
-    const uint8_t *start = entry.channel[first];
-    const uint8_t *end = entry.channel[last];
-    ErrorStepper red(start[0], end[0], count, count);
-    ErrorStepper green(start[1], end[1], count, count);
-    ErrorStepper blue(start[2], end[2], count, count);
-    for (int32_t x = left; x <= right; ++x) {
+    ShadedSpan span = StartShadedSpan(entry);
+    for (int32_t x = span.left; x <= span.right; ++x, span.Advance()) {
         int32_t threshold = thresholds[x & 3];
-        row[x] = PaletteIndexOfLevels(DitherScaled(red.Value(), threshold),
-                                      DitherScaled(green.Value(), threshold),
-                                      DitherScaled(blue.Value(), threshold));
-        red.Advance();
-        green.Advance();
-        blue.Advance();
+        row[x] = PaletteIndexOfLevels(DitherScaled(span.red.Value(), threshold),
+                                      DitherScaled(span.green.Value(), threshold),
+                                      DitherScaled(span.blue.Value(), threshold));
     }
 }
 

@@ -24,23 +24,11 @@ void FillSpan(uint8_t *row, int32_t left, int32_t right, uint32_t pixel) {
 }
 
 void FillShadedSpan(uint8_t *row, const EdgeRow &entry) {
-    int32_t first = entry.x[0] <= entry.x[1] ? 0 : 1;
-    int32_t last = 1 - first;
-    int32_t left = entry.x[first];
-    int32_t right = entry.x[last];
-    int32_t count = right - left + 1;
-    const uint8_t *start = entry.channel[first];
-    const uint8_t *end = entry.channel[last];
-    ErrorStepper red(start[0], end[0], count, count);
-    ErrorStepper green(start[1], end[1], count, count);
-    ErrorStepper blue(start[2], end[2], count, count);
-    uint8_t *target = row + 4 * int64_t{left};
-    for (int32_t x = left; x <= right; ++x, target += 4) {
-        uint32_t pixel = PixelOf(red.Value(), green.Value(), blue.Value());
+    ShadedSpan span = StartShadedSpan(entry);
+    uint8_t *target = row + 4 * int64_t{span.left};
+    for (int32_t x = span.left; x <= span.right; ++x, target += 4, span.Advance()) {
+        uint32_t pixel = PixelOf(span.red.Value(), span.green.Value(), span.blue.Value());
         std::memcpy(target, &pixel, sizeof pixel);
-        red.Advance();
-        green.Advance();
-        blue.Advance();
     }
 }
 
