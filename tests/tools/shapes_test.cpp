@@ -14,6 +14,7 @@
 
 #include "mesh_checks.h"
 #include "shapes/extrusion.h"
+#include "shapes/figures.h"
 #include "shapes/mirror.h"
 #include "shapes/object_file.h"
 #include "shapes/panel.h"
@@ -74,6 +75,13 @@ std::vector<ClosedCase> ClosedCases() {
         {"MirroredSphere", [] { return MirrorInY(MakeSphere(kOffCentre, 5, 7, kRed)); }, true},
         {"MirroredElbow",
          [] { return MirrorInY(MakeExtrusion(kElbow, Axis::Y, kOffCentre, kRed)); }, false},
+        {"ConeTurnedForward",
+         [] {
+             Shape cone = MakeCone(kOffCentre, 6, kRed);
+             TurnUpToForward(cone);
+             return cone;
+         },
+         true},
         {"LegsJoined",
          [] {
              return JoinMirroredHalves(MakePrism({{0, 6, 8}, {4, 4, 16}}, 6, kRed));
@@ -200,6 +208,15 @@ TEST(Prism, ManySidedCapsAreCutToTheCornerLimit) {
     EXPECT_GT(cylinder.faces.size(), 26u);
 }
 
+TEST(Turn, UpToForwardPointsTheApexAlongX) {
+    Shape cone = MakeCone({{0, 0, 5}, {4, 4, 10}}, 8, kRed);
+    TurnUpToForward(cone);
+    Bounds bounds = BoundsOf(cone);
+    EXPECT_NEAR(bounds.highest.x, 10, 1e-9);
+    EXPECT_NEAR(bounds.lowest.x, 0, 1e-9);
+    EXPECT_NEAR(bounds.highest.z, 2, 1e-9);
+}
+
 TEST(Mirror, MirrorInYNegatesYAndKeepsEverythingElse) {
     Shape original = MakeSphere(kOffCentre, 4, 6, kRed);
     Shape mirrored = MirrorInY(original);
@@ -237,6 +254,31 @@ TEST(Panel, FacesUpAndAlternatesItsMaterials) {
         EXPECT_EQ(panel.faces[f].material, int((f % 5 + f / 5) % 2));
     }
     ExpectSpans(panel, {{0, 0, -3}, {100, 60, 0}});
+}
+
+TEST(Figures, AreClosedFlatOutwardAndWritable) {
+    const RobotPaint paint{kRed, kGrey, {230, 180, 40, 0.8}};
+    const std::vector<TaggedShape> figures{
+        {"Robot", "", MakeRobotFigure(40, paint)},
+        {"Tower", "", MakeBlockTower(100, kGrey, kRed)},
+        {"Boulder", "", MakeBoulder(100, kGrey)},
+        {"Pillar", "", MakePillar(100, kGrey)},
+        {"Missile", "", MakeMissile(12, kGrey, kRed)},
+    };
+    for (const TaggedShape &figure : figures) {
+        EXPECT_EQ(ClosureProblem(figure.shape), "") << figure.tag;
+        EXPECT_EQ(FlatConvexProblem(figure.shape), "") << figure.tag;
+        EXPECT_GT(SignedVolume(figure.shape), 0) << figure.tag;
+        EXPECT_NO_THROW(RequireWritable(figure)) << figure.tag;
+    }
+    Bounds robot = BoundsOf(figures[0].shape);
+    EXPECT_NEAR(robot.lowest.z, 0, 1e-9);
+    EXPECT_NEAR(robot.highest.z, 40, 1e-9);
+    EXPECT_NEAR(robot.lowest.y, -robot.highest.y, 1e-9);
+    EXPECT_GT(figures[0].shape.faces.size(), 300u);
+    Bounds missile = BoundsOf(figures[4].shape);
+    EXPECT_NEAR(missile.lowest.x, -6, 1e-9);
+    EXPECT_NEAR(missile.highest.x, 6, 1e-9);
 }
 
 TEST(Builders, RefuseArgumentsThatMakeNoSolid) {

@@ -94,6 +94,10 @@ void FitInto(Shape &shape, const Placement &placement) {
     }
 }
 
+void TurnUpToForward(Shape &shape) {
+    for (Point3 &p : shape.vertices) p = {p.z, p.y, -p.x};
+}
+
 Point3 operator+(Point3 a, Point3 b) {
     return {a.x + b.x, a.y + b.y, a.z + b.z};
 }

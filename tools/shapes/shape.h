@@ -63,6 +63,10 @@ Point3 CentreOf(const Bounds &bounds);
 // which the shape is flat keeps it flat at the placement's centre.
 void FitInto(Shape &shape, const Placement &placement);
 
+// Turns the shape a quarter turn about the y axis about the origin so that +z points along +x:
+// builders make parts along z, and models point forward along +x. Windings stay outward.
+void TurnUpToForward(Shape &shape);
+
 Point3 operator+(Point3 a, Point3 b);
 Point3 operator-(Point3 a, Point3 b);
 Point3 operator*(Point3 a, double scale);
