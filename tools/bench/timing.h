@@ -1,0 +1,18 @@
+// Timing helpers: a monotonic clock in milliseconds, medians, and how many frames make a run.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+// Milliseconds on a monotonic clock, with a fraction.
+double NowMilliseconds();
+
+// The median of the values (the mean of the middle two for an even count); 0 for none.
+double Median(std::vector<double> values);
+
+// Milliseconds one call of work takes.
+double TimeOnce(const std::function<void()> &work);
+
+// How many repetitions of work lasting sampleMilliseconds fill a run of targetMilliseconds,
+// within lowest..highest.
+int RepetitionsFor(double sampleMilliseconds, double targetMilliseconds, int lowest, int highest);

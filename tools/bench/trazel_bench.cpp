@@ -1,0 +1,199 @@
+// trazel-bench: frame times of the engine in every model mode and both display formats, for a
+// scene that fills the polygon list and a match-like arena, and flat fills against plain cairo.
+#include <stdlib.h>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench_scenes.h"
+#include "engine_session.h"
+#include "fill_comparison.h"
+#include "recording_file.h"
+#include "timing.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int32_t kWidth = 640;
+constexpr int32_t kHeight = 480;
+constexpr int kRuns = 5;
+constexpr int kMostFramesPerRun = 100;
+// Runs are cut to about this long, so the whole benchmark stays within a minute or so.
+constexpr double kRunTargetMilliseconds = 120;
+
+struct Format {
+    int32_t format;
+    const char *name;
+    std::vector<int32_t> modes;
+};
+
+const Format kFormats[] = {
+    {TZ_DISPLAY_TRUE_COLOR,
+     "true colour",
+     {TZ_MODEL_WIRE, TZ_MODEL_SOLID, TZ_MODEL_HALFTONE, TZ_MODEL_RECORD, TZ_MODEL_NOTHING}},
+    {TZ_DISPLAY_PALETTE,
+     "palette",
+     {TZ_MODEL_WIRE, TZ_MODEL_SOLID, TZ_MODEL_HALFTONE, TZ_MODEL_GOURAUD, TZ_MODEL_RECORD,
+      TZ_MODEL_NOTHING}},
+};
+
+const char *ModeName(int32_t mode) {
+    switch (mode) {
+        case TZ_MODEL_WIRE:
+            return "0 wire";
+        case TZ_MODEL_SOLID:
+            return "1 flat";
+        case TZ_MODEL_HALFTONE:
+            return "2 halftone";
+        case TZ_MODEL_GOURAUD:
+            return "3 Gouraud";
+        case TZ_MODEL_RECORD:
+            return "4 recording";
+    }
+    return "999 nothing";
+}
+
+// A scratch folder that is the current folder while it lives: the engine writes TRAZEL.3DA there.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "trazel-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+        previous_ = fs::current_path();
+        fs::current_path(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::current_path(previous_, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path &Path() const { return path_; }
+
+  private:
+    fs::path path_, previous_;
+};
+
+std::vector<BenchScene> BothScenes(LoadedMeshes &meshes) {
+    return {StressScene(meshes), ArenaScene(meshes)};
+}
+
+// Draws one frame of each scene in mode 4 and reads the projected polygons back from the file.
+std::vector<RecordedFrame> CaptureProjectedPolygons(const Format &format, const fs::path &models) {
+    const fs::path folder = fs::current_path() / (std::string("capture-") + format.name);
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    {
+        EngineSession session(format.format, kWidth, kHeight);
+        LoadedMeshes meshes;
+        std::string problem;
+        if (!session.IsReady() || !meshes.ReadAll(models, problem))
+            throw std::runtime_error("cannot prepare the capture: " + problem);
+        SetModelMode(TZ_MODEL_RECORD);
+        for (BenchScene &scene : BothScenes(meshes)) DrawFrame(scene);
+    }
+    fs::current_path(folder.parent_path());
+    std::vector<RecordedFrame> frames;
+    std::string problem;
+    if (!ReadRecording(folder / "TRAZEL.3DA", frames, problem) || frames.size() != 2)
+        throw std::runtime_error("cannot read the capture back: " + problem);
+    return frames;
+}
+
+void MeasureMode(BenchScene &scene, const Format &format, int32_t mode) {
+    SetModelMode(mode);
+    int32_t polygons = 0;
+    double sample = TimeOnce([&] { polygons = DrawFrame(scene); });
+    int frames = RepetitionsFor(sample, kRunTargetMilliseconds, 3, kMostFramesPerRun);
+    std::vector<double> runs;
+    for (int run = 0; run < kRuns; ++run) {
+        runs.push_back(TimeOnce([&] {
+                           for (int i = 0; i < frames; ++i) DrawFrame(scene);
+                       }) /
+                       frames);
+    }
+    double milliseconds = Median(runs);
+    std::printf("%-7s %-12s %-12s %8d %7d %10.3f %12.2f M\n", scene.name.c_str(), format.name,
+                ModeName(mode), polygons, frames, milliseconds, polygons / milliseconds / 1000);
+}
+
+struct FillRow {
+    std::string scene;
+    const char *format;
+    size_t polygons;
+    FillComparison comparison;
+};
+
+std::vector<FillRow> MeasureFormat(const Format &format, const fs::path &models) {
+    std::vector<RecordedFrame> captured = CaptureProjectedPolygons(format, models);
+    EngineSession session(format.format, kWidth, kHeight);
+    LoadedMeshes meshes;
+    std::string problem;
+    if (!session.IsReady() || !meshes.ReadAll(models, problem))
+        throw std::runtime_error("cannot prepare the engine: " + problem);
+    std::vector<BenchScene> scenes = BothScenes(meshes);
+    for (BenchScene &scene : scenes) {
+        for (int32_t mode : format.modes) MeasureMode(scene, format, mode);
+    }
+    std::vector<FillRow> rows;
+    for (size_t i = 0; i < scenes.size(); ++i) {
+        rows.push_back(
+            {scenes[i].name, format.name, captured[i].size(),
+             CompareFlatFills(captured[i], kWidth, kHeight, kRuns, kRunTargetMilliseconds)});
+    }
+    return rows;
+}
+
+void PrintFillRows(const std::vector<FillRow> &rows) {
+    std::printf(
+        "\nFlat fills of the same projected polygons (from a mode 4 recording), %d runs,"
+        " alternating:\n",
+        kRuns);
+    std::printf("%-7s %-12s %8s %14s %18s %12s\n", "scene", "format", "polygons", "cairo ms",
+                "TzFillPolygon ms", "engine/cairo");
+    for (const FillRow &row : rows) {
+        const FillComparison &c = row.comparison;
+        std::printf("%-7s %-12s %8zu %14.3f %18.3f %12.2f\n", row.scene.c_str(), row.format,
+                    row.polygons, c.cairoMilliseconds, c.engineMilliseconds,
+                    c.engineMilliseconds / c.cairoMilliseconds);
+    }
+}
+
+void RunBenchmark() {
+    ScratchFolder scratch;
+    const fs::path models = scratch.Path() / "bench.m3d";
+    WriteBenchModels(models);
+    std::printf(
+        "trazel-bench: %dx%d, each frame TzPatBlt + Trazel; median of %d runs of up to %d"
+        " frames\n\n",
+        kWidth, kHeight, kRuns, kMostFramesPerRun);
+    std::printf("%-7s %-12s %-12s %8s %7s %10s %14s\n", "scene", "format", "mode", "polygons",
+                "frames", "ms/frame", "polygons/s");
+    std::vector<FillRow> fillRows;
+    for (const Format &format : kFormats) {
+        std::vector<FillRow> rows = MeasureFormat(format, models);
+        fillRows.insert(fillRows.end(), rows.begin(), rows.end());
+    }
+    PrintFillRows(fillRows);
+}
+
+}  // namespace
+
+int main() {
+    try {
+        RunBenchmark();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "trazel-bench: %s\n", error.what());
+        return 1;
+    }
+    if (EngineMessageCount() > 0) {
+        std::fprintf(stderr, "trazel-bench: the engine showed %d messages\n", EngineMessageCount());
+        return 1;
+    }
+    return 0;
+}
