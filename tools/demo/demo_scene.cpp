@@ -28,12 +28,12 @@ ObjectStruct Placed(ObjectData *data, int32_t shading, float x, float y, float z
 
 bool ReadDemoMeshes(const std::string &path, DemoMeshes &meshes, std::string &problem) {
     if (!std::ifstream(path)) {
-        problem = "cannot open the model file " + path;
+        problem = "cannot open the model file '" + path + "'";
         return false;
     }
     for (NamedMesh mesh : Named(meshes)) {
         if (ReadObjectData(mesh.data, path.c_str(), mesh.tag) != 1) {
-            problem = std::string("cannot read the mesh '") + mesh.tag + "' from " + path;
+            problem = std::string("cannot read the mesh '") + mesh.tag + "' from '" + path + "'";
             FreeDemoMeshes(meshes);
             return false;
         }
@@ -58,8 +58,11 @@ DemoScene PlaceDemoScene(DemoMeshes &meshes) {
     ball.dir = Vector3{1, 1, 1};
     ball.twist = 300;
 
-    return {camera, Placed(&meshes.ground, 0, 0, 0, 0, 0), Placed(&meshes.robot, 1, 0, 0, 0, -300),
-            Placed(&meshes.pyramid, 0, 35, 50, 0, 200), ball};
+    ObjectStruct ground = Placed(&meshes.ground, 0, 0, 0, 0, 0);
+    // Turned round to face the camera, which stands behind it and to its right.
+    ObjectStruct robot = Placed(&meshes.robot, 1, 0, 0, 0, 2300);
+    ObjectStruct pyramid = Placed(&meshes.pyramid, 0, 35, 50, 0, 200);
+    return {camera, ground, robot, pyramid, ball};
 }
 
 void SetDemoView() {

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -78,26 +79,35 @@ bool DrawMode(cairo_t *backBuffer, DemoScene &scene, const Format &format, const
 
 enum class Outcome { Drawn, ModelUnreadable, Failed };
 
-Outcome DrawFormat(const Format &format, const std::string &modelPath,
-                   const std::string &shownFolder) {
-    TzSetDisplayFormat(format.format);
-    if (OpenTrazel(1) != 1) return Outcome::Failed;
-    cairo_t *backBuffer = ResizeTrazel(nullptr, kWidth, kHeight);
-    SetDemoView();
+Outcome DrawScene(cairo_t *backBuffer, const Format &format, const std::string &modelPath,
+                  const std::string &shownFolder) {
+    SetDemoView();  // before reading: meshes take their flat colours from the light as they load
     DemoMeshes meshes;
     std::string problem;
-    Outcome outcome = Outcome::Drawn;
-    if (backBuffer == nullptr) {
-        outcome = Outcome::Failed;
-    } else if (!ReadDemoMeshes(modelPath, meshes, problem)) {
+    if (!ReadDemoMeshes(modelPath, meshes, problem)) {
         std::fprintf(stderr, "trazel-demo: %s\n", problem.c_str());
-        outcome = Outcome::ModelUnreadable;
+        return Outcome::ModelUnreadable;
+    }
+    DemoScene scene = PlaceDemoScene(meshes);
+    Outcome outcome = Outcome::Drawn;
+    for (const Mode &mode : kModes) {
+        if (!DrawMode(backBuffer, scene, format, mode, shownFolder)) outcome = Outcome::Failed;
+    }
+    FreeDemoMeshes(meshes);
+    return outcome;
+}
+
+Outcome DrawFormat(const Format &format, const std::string &modelPath,
+                   const std::string &shownFolder) {
+    if (TzSetDisplayFormat(format.format) != 1 || OpenTrazel(1) != 1) {
+        std::fprintf(stderr, "trazel-demo: cannot open the engine for %s\n", format.fileName);
+        return Outcome::Failed;
+    }
+    Outcome outcome = Outcome::Failed;
+    if (cairo_t *backBuffer = ResizeTrazel(nullptr, kWidth, kHeight)) {
+        outcome = DrawScene(backBuffer, format, modelPath, shownFolder);
     } else {
-        DemoScene scene = PlaceDemoScene(meshes);
-        for (const Mode &mode : kModes) {
-            if (!DrawMode(backBuffer, scene, format, mode, shownFolder)) outcome = Outcome::Failed;
-        }
-        FreeDemoMeshes(meshes);
+        std::fprintf(stderr, "trazel-demo: cannot create a %dx%d back buffer\n", kWidth, kHeight);
     }
     CloseTrazel();
     return outcome;
@@ -125,7 +135,9 @@ int main(int argc, char **argv) {
         if (outcome == Outcome::ModelUnreadable) return 1;
         if (outcome == Outcome::Failed) return 2;
     }
-    std::printf("10 pictures and the polygon recording TRAZEL.3DA (of the last format) are in %s\n",
+    // Each opening of the engine starts TRAZEL.3DA afresh, so it holds the last format's frame.
+    std::printf("%zu pictures and the mode 4 polygon recording TRAZEL.3DA (%s) are in %s\n",
+                std::size(kFormats) * std::size(kModes), std::rbegin(kFormats)->caption,
                 outputFolder.c_str());
     return 0;
 }
