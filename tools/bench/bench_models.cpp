@@ -28,8 +28,7 @@ struct StressLayer {
     Material even, odd;
 };
 
-// 2976 + 1200 + 572 + 192 + 48 + 12 cells: exactly the 5000 polygons a frame may hold.
-const StressLayer kStressLayers[] = {
+constexpr StressLayer kStressLayers[] = {
     {'A', 62, 48, 620, {90, 90, 160, 0}, {70, 70, 130, 0}},
     {'B', 40, 30, 520, {60, 140, 90, 0.3}, {40, 110, 70, 0.3}},
     {'C', 26, 22, 420, {170, 120, 60, 0}, {140, 90, 40, 0}},
@@ -37,6 +36,14 @@ const StressLayer kStressLayers[] = {
     {'E', 8, 6, 220, {200, 200, 210, 0}, {160, 160, 170, 0}},
     {'F', 4, 3, 120, {230, 190, 60, 0.2}, {200, 150, 30, 0.2}},
 };
+
+constexpr int CountStressCells() {
+    int cells = 0;
+    for (const StressLayer &layer : kStressLayers) cells += layer.across * layer.down;
+    return cells;
+}
+// Exactly the polygons a frame may hold, all facing the camera: the list ends up full.
+static_assert(CountStressCells() == TZ_MAX_POLYGONS);
 
 // The most grid rows of a layer one mesh can hold within the object file's value limit.
 int RowsPerPiece(const StressLayer &layer) {

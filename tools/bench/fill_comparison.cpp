@@ -50,9 +50,11 @@ FillComparison CompareFlatFills(const RecordedFrame &frame, int width, int heigh
     auto cairoFill = [&] { FillWithCairo(target, frame); };
     auto engineFill = [&] { FillWithEngine(frame); };
 
+    cairoFill();
+    engineFill();
     // The slower of the two sets the run length, so both get the same number of frames.
     double sample = std::max(TimeOnce(cairoFill), TimeOnce(engineFill));
-    int frames = RepetitionsFor(sample, runTargetMilliseconds / 2, 3, 100);
+    int frames = RepetitionsFor(sample, runTargetMilliseconds / 2, 3, 300);
     std::vector<double> cairoTimes, engineTimes;
     for (int run = 0; run < runs; ++run) {
         cairoTimes.push_back(MillisecondsPerFrame(frames, cairoFill));
