@@ -363,6 +363,13 @@ TEST(ObjectFile, RefusesWhatTheEngineWouldRefuseOrMisread) {
     flat.vertices.push_back(flat.vertices[0] * 2);
     flat.faces.push_back({{0, 8, 0}, 0});
     refuses({"NoNormal", "", flat});
+    Shape sliver;
+    sliver.AddMaterial(kRed);
+    sliver.AddVertex({0, 0, 0});
+    sliver.AddVertex({1, 0, 0});
+    sliver.AddVertex({0.5, 1e-7, 0});  // on the line once written with five decimals
+    sliver.AddFace({0, 1, 2}, 0);
+    refuses({"Sliver", "", sliver});
     Shape shiny = box;
     shiny.materials[0].highlight = 1.5;
     refuses({"Shiny", "", shiny});

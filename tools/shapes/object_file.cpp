@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
@@ -25,23 +26,44 @@ bool IsWithinReach(Point3 p) {
     return IsWithinReach(p.x) && IsWithinReach(p.y) && IsWithinReach(p.z);
 }
 
-// The engine takes a face's normal from three consecutive corners, trying each starting corner.
+// Short decimal text for a coordinate: a fixed number of decimals, trailing zeros and "-0" gone.
+std::string Decimal(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.5f", value);
+    std::string result = text;
+    result.erase(result.find_last_not_of('0') + 1);
+    if (result.back() == '.') result.pop_back();
+    if (result == "-0") result = "0";
+    return result;
+}
+
+// A vertex as the engine will hold it: its written text read back into float32.
+Point3 AsRead(Point3 p) {
+    auto read = [](double value) { return double(std::strtof(Decimal(value).c_str(), nullptr)); };
+    return {read(p.x), read(p.y), read(p.z)};
+}
+
+// The engine takes a face's normal from three consecutive corners, trying each starting corner,
+// in float32; a face too small to survive rounding to the written decimals has none.
 bool HasNormal(const Shape &shape, const Face &face) {
     const size_t count = face.corners.size();
     for (size_t start = 0; start < count; ++start) {
-        Point3 p0 = shape.vertices[face.corners[start]];
-        Point3 p1 = shape.vertices[face.corners[(start + 1) % count]];
-        Point3 p2 = shape.vertices[face.corners[(start + 2) % count]];
-        if (Length(Cross(p1 - p0, p2 - p1)) > 0) return true;
+        Point3 p0 = AsRead(shape.vertices[face.corners[start]]);
+        Point3 p1 = AsRead(shape.vertices[face.corners[(start + 1) % count]]);
+        Point3 p2 = AsRead(shape.vertices[face.corners[(start + 2) % count]]);
+        const Point3 a = p1 - p0, b = p2 - p1;
+        if (Length(a) == 0 || Length(b) == 0) continue;
+        if (float(Length(Cross(a * (1 / Length(a)), b * (1 / Length(b))))) > 0) return true;
     }
     return false;
 }
 
 void RequireTagAndComment(const TaggedShape &block) {
-    if (block.tag.empty() || block.tag.size() > kLongestTag) Refuse(block, "tag length");
+    if (block.tag.empty() || block.tag.size() > kLongestTag)
+        Refuse(block, "a tag needs 1..78 characters");
     for (char c : block.tag) {
         if (std::isspace(static_cast<unsigned char>(c)) || c == '\0')
-            Refuse(block, "tag holds white space");
+            Refuse(block, "a tag cannot hold white space");
     }
     if (block.comment.size() + 2 > kLongestCommentLine) Refuse(block, "comment is too long");
     if (block.comment.find_first_of("\r\n", 0) != std::string::npos ||
@@ -52,7 +74,7 @@ void RequireTagAndComment(const TaggedShape &block) {
 void RequireFace(const TaggedShape &block, const Face &face) {
     const Shape &shape = block.shape;
     int corners = static_cast<int>(face.corners.size());
-    if (corners < 3 || corners > kMostFaceCorners) Refuse(block, "a face has 3..8 corners");
+    if (corners < 3 || corners > kMostFaceCorners) Refuse(block, "a face needs 3..8 corners");
     for (int corner : face.corners) {
         if (corner < 0 || corner >= static_cast<int>(shape.vertices.size()))
             Refuse(block, "a face corner is not a vertex");
@@ -60,17 +82,6 @@ void RequireFace(const TaggedShape &block, const Face &face) {
     if (face.material < 0 || face.material >= static_cast<int>(shape.materials.size()))
         Refuse(block, "a face material is out of range");
     if (!HasNormal(shape, face)) Refuse(block, "a face has all its corners on one line");
-}
-
-// Short decimal text for a coordinate: a fixed number of decimals, trailing zeros and "-0" gone.
-std::string Decimal(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.5f", value);
-    std::string result = text;
-    result.erase(result.find_last_not_of('0') + 1);
-    if (result.back() == '.') result.pop_back();
-    if (result == "-0") result = "0";
-    return result;
 }
 
 void WriteMaterials(std::ostream &out, const Shape &shape) {
