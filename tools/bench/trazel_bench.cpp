@@ -1,7 +1,5 @@
 // trazel-bench: frame times of the engine in every model mode and both display formats, for a
 // scene that fills the polygon list and a match-like arena, and flat fills against plain cairo.
-#include <stdlib.h>
-
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -12,7 +10,8 @@
 #include "bench_scenes.h"
 #include "engine_session.h"
 #include "fill_comparison.h"
-#include "recording_file.h"
+#include "polygon_capture.h"
+#include "scratch_folder.h"
 #include "timing.h"
 
 namespace fs = std::filesystem;
@@ -60,51 +59,8 @@ const char *ModeName(int32_t mode) {
     return "999 nothing";
 }
 
-// A scratch folder that is the current folder while it lives: the engine writes TRAZEL.3DA there.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "trazel-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::current_path(previous_, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path &Path() const { return path_; }
-
-  private:
-    fs::path path_, previous_;
-};
-
 std::vector<BenchScene> BothScenes(LoadedMeshes &meshes) {
     return {StressScene(meshes), ArenaScene(meshes)};
-}
-
-// Draws one frame of each scene in mode 4 and reads the projected polygons back from the file.
-std::vector<RecordedFrame> CaptureProjectedPolygons(const Format &format, const fs::path &models) {
-    const fs::path folder = fs::current_path() / (std::string("capture-") + format.name);
-    fs::create_directories(folder);
-    fs::current_path(folder);
-    {
-        EngineSession session(format.format, kWidth, kHeight);
-        LoadedMeshes meshes;
-        std::string problem;
-        if (!session.IsReady() || !meshes.ReadAll(models, problem))
-            throw std::runtime_error("cannot prepare the capture: " + problem);
-        SetModelMode(TZ_MODEL_RECORD);
-        for (BenchScene &scene : BothScenes(meshes)) DrawFrame(scene);
-    }
-    fs::current_path(folder.parent_path());
-    std::vector<RecordedFrame> frames;
-    std::string problem;
-    if (!ReadRecording(folder / "TRAZEL.3DA", frames, problem) || frames.size() != 2)
-        throw std::runtime_error("cannot read the capture back: " + problem);
-    return frames;
 }
 
 void MeasureMode(BenchScene &scene, const Format &format, int32_t mode) {
@@ -122,7 +78,7 @@ void MeasureMode(BenchScene &scene, const Format &format, int32_t mode) {
                        frames);
     }
     double milliseconds = Median(runs);
-    std::printf("%-7s %-12s %-12s %8d %7d %10.3f %12.2f M\n", scene.name.c_str(), format.name,
+    std::printf("%-7s %-12s %-12s %8d %10d %10.3f %12.2f M\n", scene.name.c_str(), format.name,
                 ModeName(mode), polygons, frames, milliseconds, polygons / milliseconds / 1000);
 }
 
@@ -134,7 +90,8 @@ struct FillRow {
 };
 
 std::vector<FillRow> MeasureFormat(const Format &format, const fs::path &models) {
-    std::vector<RecordedFrame> captured = CaptureProjectedPolygons(format, models);
+    std::vector<RecordedFrame> captured =
+        CaptureProjectedPolygons(format.format, kWidth, kHeight, models);
     EngineSession session(format.format, kWidth, kHeight);
     LoadedMeshes meshes;
     std::string problem;
@@ -174,10 +131,10 @@ void RunBenchmark() {
     WriteBenchModels(models);
     std::printf(
         "trazel-bench: %dx%d, each frame TzPatBlt + Trazel; median of %d runs of up to %d"
-        " frames\n\n",
-        kWidth, kHeight, kRuns, kMostFramesPerRun);
-    std::printf("%-7s %-12s %-12s %8s %7s %10s %14s\n", "scene", "format", "mode", "polygons",
-                "frames", "ms/frame", "polygons/s");
+        " frames (%d in mode 4)\n\n",
+        kWidth, kHeight, kRuns, kMostFramesPerRun, kMostRecordedFramesPerRun);
+    std::printf("%-7s %-12s %-12s %8s %10s %10s %14s\n", "scene", "format", "mode", "polygons",
+                "frames/run", "ms/frame", "polygons/s");
     std::vector<FillRow> fillRows;
     for (const Format &format : kFormats) {
         std::vector<FillRow> rows = MeasureFormat(format, models);
