@@ -78,18 +78,31 @@ int32_t FillPattern(const TzPoint *points, int32_t count, const uint8_t *pattern
     return 1;
 }
 
-// A value on the 0..80 scale dithered to a cube level.
-int32_t DitherScaled(int32_t value, int32_t threshold) {
-    return (value >> 4) + (threshold < (value & 15) ? 1 : 0);
+// A value on the 0..80 scale dithered to a cube level: one level up where the pixel's threshold
+// lies below the value's 16ths. Looked up per threshold, as the Gouraud span does it per pixel.
+struct ScaledLevels {
+    uint8_t level[17][81];  // [threshold 1..16][value 0..80]
+};
+
+constexpr ScaledLevels MakeScaledLevels() {
+    ScaledLevels table{};
+    for (int threshold = 1; threshold <= 16; ++threshold) {
+        for (int value = 0; value <= 80; ++value) {
+            table.level[threshold][value] =
+                static_cast<uint8_t>((value >> 4) + (threshold < (value & 15) ? 1 : 0));
+        }
+    }
+    return table;
 }
+
+constexpr ScaledLevels kScaledLevels = MakeScaledLevels();
 
 void FillShadedSpan(uint8_t *row, const EdgeRow &entry, const uint8_t *thresholds) {
     ShadedSpan span = StartShadedSpan(entry);
     for (int32_t x = span.left; x <= span.right; ++x, span.Advance()) {
-        int32_t threshold = thresholds[x & 3];
-        row[x] = PaletteIndexOfLevels(DitherScaled(span.red.Value(), threshold),
-                                      DitherScaled(span.green.Value(), threshold),
-                                      DitherScaled(span.blue.Value(), threshold));
+        const uint8_t *levels = kScaledLevels.level[thresholds[x & 3]];
+        row[x] = PaletteIndexOfLevels(levels[span.red.Value()], levels[span.green.Value()],
+                                      levels[span.blue.Value()]);
     }
 }
 
