@@ -30,14 +30,15 @@ int32_t Truncated(float value) {
 
 TFream::TFream(Scene &scene, platform::SoundEffects &sounds)
     : record(NewDefinitionRecord()), obstacles(ObstacleInstances(scene)), sounds_(sounds) {
-    LoadModel(bodyMesh, "My_Fream");
-    LoadModel(wreckMesh, "Crush3");
-    LoadModel(powerMesh, "Power");
+    // Everything that can fail comes before the meshes, so a failed set-up leaves nothing loaded.
     body = ClaimOrFail(scene, "a robot");
     effect = ClaimOrFail(scene, "a robot's effect");
     slotIndex = static_cast<int32_t>(body - scene.data());
     gun = std::make_unique<TWepnGun>(scene);
     missile = std::make_unique<TWepnMiss>(scene);
+    LoadModel(bodyMesh, "My_Fream");
+    LoadModel(wreckMesh, "Crush3");
+    LoadModel(powerMesh, "Power");
     Reset(nullptr, false);
 }
 
