@@ -1,4 +1,5 @@
-// Tests of the sound effects: the WAV writer and the synthesis blocks the recipes are built from.
+// Tests of the sound effects: the committed WAV files as the game will load them, the WAV writer,
+// and the synthesis blocks the recipes are built from.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <iterator>
 #include <numbers>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "sounds/mastering.h"
 #include "sounds/noise.h"
 #include "sounds/oscillators.h"
+#include "sounds/recipes.h"
 #include "sounds/reverb.h"
 #include "sounds/speech.h"
 #include "sounds/varispeed.h"
@@ -98,6 +101,12 @@ std::optional<ParsedWav> ParseWav(const Bytes &bytes, std::string &problem) {
     return wav;
 }
 
+Signal ToSignal(const std::vector<int16_t> &samples) {
+    Signal signal;
+    for (int16_t sample : samples) signal.push_back(sample / 32768.0);
+    return signal;
+}
+
 // Rising zero crossings per second over a stretch of a signal.
 double MeasuredHertz(const Signal &signal, double fromSeconds, double toSeconds) {
     int crossings = 0;
@@ -117,6 +126,137 @@ double SettledGain(FilterMode mode, double cutoff, double q, double toneHertz) {
     Signal settled(output.begin() + static_cast<std::ptrdiff_t>(SamplesFor(0.5)), output.end());
     return Rms(settled) * std::numbers::sqrt2;
 }
+
+const std::filesystem::path kDataFolder = MORVEX_DATA_FOLDER;
+
+struct EffectFile {
+    std::string name;
+    double shortestSeconds;
+    double longestSeconds;
+};
+
+// The lengths follow each effect's moment in the game: one effect plays at a time and a new one
+// cuts the old one off, so shots must be short; ReadyGo spans the 3 s before the fight starts.
+const std::vector<EffectFile> kEffectFiles{{"Gunshot.wav", 0.15, 0.4},
+                                           {"Missshot.wav", 0.5, 1.0},
+                                           {"SPAshot.wav", 1.0, 2.0},
+                                           {"Crushfrm.wav", 0.5, 1.2},
+                                           {"ReadyGo.wav", 2.5, 3.2}};
+
+void PrintTo(const EffectFile &file, std::ostream *stream) {
+    *stream << file.name;
+}
+
+class EffectFileTest : public testing::TestWithParam<EffectFile> {
+  protected:
+    void SetUp() override {
+        std::string problem;
+        parsed_ = ParseWav(ReadBytes(kDataFolder / GetParam().name), problem);
+        ASSERT_TRUE(parsed_) << GetParam().name << ": " << problem;
+        signal_ = ToSignal(parsed_->samples);
+    }
+
+    std::optional<ParsedWav> parsed_;
+    Signal signal_;
+};
+
+TEST_P(EffectFileTest, IsSixteenBitPcmMonoAtTheGamesRate) {
+    EXPECT_EQ(parsed_->format, 1);
+    EXPECT_EQ(parsed_->channels, 1);
+    EXPECT_EQ(parsed_->rate, 22050u);
+    EXPECT_EQ(parsed_->bits, 16);
+    EXPECT_EQ(parsed_->blockAlign, 2);
+    EXPECT_EQ(parsed_->byteRate, 44100u);
+}
+
+TEST_P(EffectFileTest, LastsAsLongAsItsMomentInTheGame) {
+    EXPECT_GE(SecondsOf(signal_), GetParam().shortestSeconds);
+    EXPECT_LE(SecondsOf(signal_), GetParam().longestSeconds);
+}
+
+TEST_P(EffectFileTest, IsLoudWithoutClipping) {
+    EXPECT_GT(Peak(signal_), GainFromDecibels(-3));
+    EXPECT_GT(Rms(signal_), GainFromDecibels(-30));
+    int run = 0, longestRun = 0;
+    for (int16_t sample : parsed_->samples) {
+        run = std::abs(sample) >= 32000 ? run + 1 : 0;
+        longestRun = std::max(longestRun, run);
+    }
+    EXPECT_LT(longestRun, 2) << "samples held at full scale";
+}
+
+TEST_P(EffectFileTest, IsCentredAndStartsAndEndsWithoutAClick) {
+    EXPECT_LT(std::fabs(Mean(signal_)), 0.005);
+    EXPECT_LT(std::fabs(signal_.front()), 0.01);
+    EXPECT_LT(std::fabs(signal_.back()), 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, EffectFileTest, testing::ValuesIn(kEffectFiles),
+                         [](const testing::TestParamInfo<EffectFile> &info) {
+                             return info.param.name.substr(0, info.param.name.find('.'));
+                         });
+
+// The loudest stretch of windowSeconds between two times, as the time it starts.
+double LoudestWindowStart(const Signal &signal, double fromSeconds, double toSeconds,
+                          double windowSeconds) {
+    double loudest = -1, loudestStart = fromSeconds;
+    for (double start = fromSeconds; start + windowSeconds <= toSeconds; start += 0.01) {
+        Signal window(
+            signal.begin() + static_cast<std::ptrdiff_t>(SamplesFor(start)),
+            signal.begin() + static_cast<std::ptrdiff_t>(SamplesFor(start + windowSeconds)));
+        if (Rms(window) > loudest) loudest = Rms(window), loudestStart = start;
+    }
+    return loudestStart;
+}
+
+TEST(ReadyGoTiming, ReadyComesAtOnceAndGoWhenTheGoTextShows) {
+    std::string problem;
+    std::optional<ParsedWav> parsed = ParseWav(ReadBytes(kDataFolder / "ReadyGo.wav"), problem);
+    ASSERT_TRUE(parsed) << problem;
+    Signal readyGo = ToSignal(parsed->samples);
+    EXPECT_LT(LoudestWindowStart(readyGo, 0, 1.5, 0.1), 0.4);
+    // " GO !" shows from 2.5 s until the fight starts at 3 s.
+    double go = LoudestWindowStart(readyGo, 1.5, SecondsOf(readyGo), 0.1);
+    EXPECT_GE(go, 2.45);
+    EXPECT_LE(go, 2.9);
+}
+
+// Recomputing the synthesised effects must give the committed files, so no one forgets to write
+// them again after changing a recipe. (ReadyGo needs the speech synthesiser and is left out.)
+struct Recipe {
+    std::string fileName;
+    Signal (*make)();
+};
+
+void PrintTo(const Recipe &recipe, std::ostream *stream) {
+    *stream << recipe.fileName;
+}
+
+class CommittedEffectTest : public testing::TestWithParam<Recipe> {};
+
+TEST_P(CommittedEffectTest, IsWhatTheRecipeMakes) {
+    std::string problem;
+    std::optional<ParsedWav> committed =
+        ParseWav(ReadBytes(kDataFolder / GetParam().fileName), problem);
+    ASSERT_TRUE(committed) << problem;
+    std::vector<int16_t> made = ToPcm16(GetParam().make());
+    ASSERT_EQ(committed->samples.size(), made.size());
+    int largestDifference = 0;
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        largestDifference = std::max(largestDifference, std::abs(made[i] - committed->samples[i]));
+    }
+    // One step of rounding is allowed for maths libraries that differ in the last bit.
+    EXPECT_LE(largestDifference, 1) << "run build/tools/sounds/make_sounds data";
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, CommittedEffectTest,
+                         testing::Values(Recipe{"Gunshot.wav", MakeGunshot},
+                                         Recipe{"Missshot.wav", MakeMissileLaunch},
+                                         Recipe{"SPAshot.wav", MakeSpecialAttack},
+                                         Recipe{"Crushfrm.wav", MakeCrash}),
+                         [](const testing::TestParamInfo<Recipe> &info) {
+                             return info.param.fileName.substr(0, info.param.fileName.find('.'));
+                         });
 
 class WavWriterTest : public testing::Test {
   protected:
