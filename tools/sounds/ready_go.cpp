@@ -27,6 +27,7 @@ constexpr double kRiseSeconds = 1.0;
 // Slower and deeper than the synthesiser speaks by itself: a bigger, calmer announcer.
 constexpr double kVoiceSpeed = 0.88;
 
+// "m3" is one of espeak-ng's deeper male variants of the American English voice.
 std::optional<Signal> AnnouncerWord(const std::string &text, int pitch) {
     std::optional<Signal> word =
         Speak({.text = text, .voice = "en-us+m3", .pitch = pitch, .wordsPerMinute = 150});
@@ -34,7 +35,8 @@ std::optional<Signal> AnnouncerWord(const std::string &text, int pitch) {
     return ChangeSpeed(TrimSilence(*word, -40), kVoiceSpeed);
 }
 
-// A doubled voice a little late and a little off pitch, low cut, in a hall.
+// A doubled voice a little late and a little off pitch, the rumble cut and the consonants lifted
+// so the words stay clear over the sting, in a hall.
 Signal AnnouncerSpace(const Signal &voice) {
     Signal thick = Chorus(
         voice, {{.delaySeconds = 0.017, .sweepSeconds = 0.002, .rateHertz = 0.7, .gain = 0.3},
@@ -68,6 +70,7 @@ Signal Riser(NoiseSource &noise) {
 Signal DrumRoll(NoiseSource &noise) {
     Signal roll = Silence(kGoSeconds - kRiseSeconds);
     double interval = 0.2;
+    // No hit in the last 40 ms: there the landing takes over.
     for (double time = 0; time < kGoSeconds - kRiseSeconds - 0.04; time += interval) {
         double progress = time / (kGoSeconds - kRiseSeconds);
         Signal hit = Sine(PitchSweep(170 + 60 * progress, 95, 0.12, SweepShape::Exponential));
