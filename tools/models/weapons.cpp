@@ -1,6 +1,8 @@
 // Weapon and effect models: projectiles, the laser's beam, explosions and smoke, in the order
 // the library file holds them.
 #include "model_catalogue.h"
+#include "weapon_bombs.h"
+#include "weapon_missiles.h"
 #include "weapon_shots.h"
 
 namespace models {
@@ -14,6 +16,13 @@ std::vector<shapes::TaggedShape> Projectiles() {
         {"Puls_Gun", "pulse shot: magenta energy ring", MakePulseShot()},
         {"Dlil_Gun", "drill shot: gold spiral bit, spins about x", MakeDrillShot()},
         {"Hart_Gun", "heart shot: red heart, spins about x", MakeHeartShot()},
+        {"Std_Miss", "missile: steel body, red warhead", MakeStandardMissile()},
+        {"Hom_Miss", "homing missile: blue, green seeker", MakeHomingMissile()},
+        {"Lazer_Miss", "laser missile: white dart, cyan nose", MakeLaserMissile()},
+        {"2W_Miss", "two-way missile: orange, side pods", MakeTwinMissile()},
+        {"MoveBom", "rolling bomb: olive ball, finned tail", MakeTumblingBomb()},
+        {"Balier", "barrier: glowing shield disc on a foot", MakeBarrier()},
+        {"Star_Miss", "star missile: gold star section and tail", MakeStarMissile()},
     };
 }
 
