@@ -1,5 +1,6 @@
 // Weapon and effect models: projectiles, the laser's beam, explosions and smoke, in the order
 // the library file holds them.
+#include "effect_beams.h"
 #include "model_catalogue.h"
 #include "weapon_bombs.h"
 #include "weapon_missiles.h"
@@ -26,10 +27,21 @@ std::vector<shapes::TaggedShape> Projectiles() {
     };
 }
 
+std::vector<shapes::TaggedShape> Effects() {
+    return {
+        {"Lazer_Gun1", "laser beam at the muzzle, first stage", MakeBeamStage(1)},
+        {"Lazer_Gun2", "laser beam at the muzzle, second stage", MakeBeamStage(2)},
+        {"Lazer_Gun3", "laser beam at the muzzle, full length", MakeBeamStage(3)},
+    };
+}
+
 }  // namespace
 
 std::vector<shapes::TaggedShape> WeaponModels() {
-    return Projectiles();
+    std::vector<shapes::TaggedShape> models = Projectiles();
+    std::vector<shapes::TaggedShape> effects = Effects();
+    models.insert(models.end(), effects.begin(), effects.end());
+    return models;
 }
 
 }  // namespace models
