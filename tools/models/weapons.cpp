@@ -1,6 +1,7 @@
 // Weapon and effect models: projectiles, the laser's beam, explosions and smoke, in the order
 // the library file holds them.
 #include "effect_beams.h"
+#include "effect_explosions.h"
 #include "model_catalogue.h"
 #include "weapon_bombs.h"
 #include "weapon_missiles.h"
@@ -32,6 +33,9 @@ std::vector<shapes::TaggedShape> Effects() {
         {"Lazer_Gun1", "laser beam at the muzzle, first stage", MakeBeamStage(1)},
         {"Lazer_Gun2", "laser beam at the muzzle, second stage", MakeBeamStage(2)},
         {"Lazer_Gun3", "laser beam at the muzzle, full length", MakeBeamStage(3)},
+        {"Crush1", "explosion, last: red embers and smoke", MakeExplosion(1)},
+        {"Crush2", "explosion, middle: red and orange burst", MakeExplosion(2)},
+        {"Crush3", "explosion, first: fire on wreckage", MakeExplosion(3)},
     };
 }
 
