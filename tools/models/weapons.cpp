@@ -2,6 +2,7 @@
 // the library file holds them.
 #include "effect_beams.h"
 #include "effect_explosions.h"
+#include "effect_smoke.h"
 #include "model_catalogue.h"
 #include "weapon_bombs.h"
 #include "weapon_missiles.h"
@@ -36,6 +37,15 @@ std::vector<shapes::TaggedShape> Effects() {
         {"Crush1", "explosion, last: red embers and smoke", MakeExplosion(1)},
         {"Crush2", "explosion, middle: red and orange burst", MakeExplosion(2)},
         {"Crush3", "explosion, first: fire on wreckage", MakeExplosion(3)},
+        {"smok1", "missile smoke, newest: grey puff", MakeSmokePuff(1)},
+        {"smok2", "missile smoke, thinning", MakeSmokePuff(2)},
+        {"smok3", "missile smoke, last wisp", MakeSmokePuff(3)},
+        {"Lazer_smok1", "laser missile vapour, newest", MakeVapourPuff(1)},
+        {"Lazer_smok2", "laser missile vapour, thinning", MakeVapourPuff(2)},
+        {"Lazer_smok3", "laser missile vapour, last", MakeVapourPuff(3)},
+        {"Star_Miss1", "star missile sparkle, newest", MakeSparkle(1)},
+        {"Star_Miss2", "star missile sparkle, fading", MakeSparkle(2)},
+        {"Star_Miss3", "star missile sparkle, last", MakeSparkle(3)},
     };
 }
 
