@@ -151,6 +151,55 @@ TEST(ModelLibrary, MissilesPointTheirNoseAlongMinusX) {
     }
 }
 
+double Width(const shapes::Bounds &bounds) {
+    return std::max({bounds.highest.x - bounds.lowest.x, bounds.highest.y - bounds.lowest.y,
+                     bounds.highest.z - bounds.lowest.z});
+}
+
+// Shots fly at about the height of a robot's chest, never through the ground.
+TEST(ModelLibrary, ProjectilesFlyAboveTheGroundAtChestHeight) {
+    for (const char *tag : {"Std_Gun", "Lazer_Gun", "Puls_Gun", "Dlil_Gun", "Hart_Gun", "Std_Miss",
+                            "Hom_Miss", "Lazer_Miss", "2W_Miss", "MoveBom", "Star_Miss"}) {
+        shapes::Bounds bounds = BoundsOf(tag);
+        EXPECT_GE(bounds.lowest.z, 0.0) << tag;
+        EXPECT_NEAR((bounds.lowest.z + bounds.highest.z) / 2, 20.0, 8.0) << tag;
+    }
+}
+
+// Beams start at the muzzle (the origin) and grow forward along -x.
+TEST(ModelLibrary, BeamsGrowForwardFromTheMuzzle) {
+    double previousReach = 0;
+    for (const char *tag : {"Lazer_Gun1", "Lazer_Gun2", "Lazer_Gun3"}) {
+        shapes::Bounds bounds = BoundsOf(tag);
+        EXPECT_NEAR(bounds.highest.x, 0.0, 1.0) << tag;
+        EXPECT_LT(-bounds.lowest.x, 900.0) << tag;
+        EXPECT_GT(-bounds.lowest.x, previousReach) << tag;
+        previousReach = -bounds.lowest.x;
+    }
+}
+
+// Explosions and smoke puffs: the newest frame is the largest, fading to the last.
+TEST(ModelLibrary, EffectsShrinkAsTheyFade) {
+    const std::vector<std::vector<std::string>> sequences{
+        {"Crush3", "Crush2", "Crush1"},
+        {"smok1", "smok2", "smok3"},
+        {"Lazer_smok1", "Lazer_smok2", "Lazer_smok3"},
+        {"Star_Miss1", "Star_Miss2", "Star_Miss3"}};
+    for (const std::vector<std::string> &sequence : sequences) {
+        for (size_t i = 1; i < sequence.size(); ++i) {
+            EXPECT_GT(Width(BoundsOf(sequence[i - 1])), Width(BoundsOf(sequence[i])))
+                << sequence[i];
+        }
+    }
+}
+
+// "Crush3" is also the wreck that replaces a destroyed robot: it stands on the ground.
+TEST(ModelLibrary, TheWreckStandsOnTheGroundAtRobotSize) {
+    shapes::Bounds wreck = BoundsOf("Crush3");
+    EXPECT_NEAR(wreck.lowest.z, 0.0, 0.5);
+    EXPECT_GT(Width(wreck), 30.0);
+}
+
 // Three robots, five obstacles and a busy sky of projectiles must fit the 5000-polygon frame.
 TEST(ModelLibrary, ModelsStayWithinTheFrameBudget) {
     const std::pair<const std::vector<std::string> *, size_t> families[] = {
