@@ -17,6 +17,8 @@ std::vector<shapes::TaggedShape> SceneryModels() {
         {"波", "Waves: whirl of breaking crests under a robot, stage 6", WavesModel()},
         {"タワー", "Tower: lattice radio tower, stage 7", TowerModel()},
         {"道", "Road: a 600-unit stretch of two-lane road, stage 7", RoadModel()},
+        {"CPU", "CPU: processor chip on a circuit board, stage 8", ChipModel()},
+        {"DOC", "DOC: a section of docking bay quay, the ending", DockModel()},
     };
 }
 

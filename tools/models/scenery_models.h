@@ -33,4 +33,10 @@ shapes::Shape WavesModel();
 shapes::Shape TowerModel();
 shapes::Shape RoadModel();
 
+// Stage 8: a processor chip on a circuit board.
+shapes::Shape ChipModel();
+
+// The ending: one section of a docking bay's quay, with the bay's open floor on its +y side.
+shapes::Shape DockModel();
+
 }  // namespace models
