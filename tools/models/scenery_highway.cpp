@@ -76,8 +76,9 @@ namespace {
 
 constexpr double kRoadLength = 600, kTileLength = 30;
 
-// The road's strips across its width from -x to +x: verges, edge lines, lanes and the dashed
-// middle line, each with its width.
+// The road's strips across its width from -x to +x: verges, edge lines, lanes and the middle
+// line, each with its width; every other tile along a strip takes the gap paint, which dashes
+// the middle line.
 struct Strip {
     double width;
     Material paint, gap;

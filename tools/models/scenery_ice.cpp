@@ -1,6 +1,7 @@
 // Stage 6's ice crystals and the whirl of waves that follows each robot. The waves are placed
-// 50 units below the ground and turn an eighth of a turn every step: seven crests make the
-// whirl seem to turn slowly rather than jump.
+// 50 units below the ground and turn an eighth of a turn every step; seven crests stand a little
+// more than an eighth of a turn apart, so the whirl seems to creep round slowly instead of
+// jumping.
 #include "scenery_models.h"
 
 #include <array>
