@@ -8,6 +8,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
     return {
         {"My_Fream", "the player's robot: a balanced blue and white mech with a rifle",
          MakeMyFream()},
+        {"FlyFream", "level 1: a light flying mech with raised swept wings", MakeFlyFream()},
+        {"HotDog", "level 2: a stubby fighter, a long red body between mustard pods", MakeHotDog()},
     };
 }
 
