@@ -10,6 +10,7 @@ std::vector<shapes::TaggedShape> RobotModels() {
          MakeMyFream()},
         {"FlyFream", "level 1: a light flying mech with raised swept wings", MakeFlyFream()},
         {"HotDog", "level 2: a stubby fighter, a long red body between mustard pods", MakeHotDog()},
+        {"Mount", "level 3: a heavy walker like a mountain range, snow on its peaks", MakeMount()},
     };
 }
 
