@@ -11,6 +11,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
         {"FlyFream", "level 1: a light flying mech with raised swept wings", MakeFlyFream()},
         {"HotDog", "level 2: a stubby fighter, a long red body between mustard pods", MakeHotDog()},
         {"Mount", "level 3: a heavy walker like a mountain range, snow on its peaks", MakeMount()},
+        {"Octplus", "level 4: an octopus mech, a domed purple head on eight tentacle legs",
+         MakeOctplus()},
     };
 }
 
