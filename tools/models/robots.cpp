@@ -13,6 +13,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
         {"Mount", "level 3: a heavy walker like a mountain range, snow on its peaks", MakeMount()},
         {"Octplus", "level 4: an octopus mech, a domed purple head on eight tentacle legs",
          MakeOctplus()},
+        {"Dragon", "level 5: a green and gold dragon mech with wings, horns and a spiked tail",
+         MakeDragon()},
     };
 }
 
