@@ -15,6 +15,7 @@ std::vector<shapes::TaggedShape> RobotModels() {
          MakeOctplus()},
         {"Dragon", "level 5: a green and gold dragon mech with wings, horns and a spiked tail",
          MakeDragon()},
+        {"Quado", "level 6: a four-legged orange and black hunter with shoulder guns", MakeQuado()},
     };
 }
 
