@@ -16,6 +16,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
         {"Dragon", "level 5: a green and gold dragon mech with wings, horns and a spiked tail",
          MakeDragon()},
         {"Quado", "level 6: a four-legged orange and black hunter with shoulder guns", MakeQuado()},
+        {"MetalGirl", "level 7: a slender, graceful silver and pink humanoid with a beam rifle",
+         MakeMetalGirl()},
     };
 }
 
