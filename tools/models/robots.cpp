@@ -18,6 +18,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
         {"Quado", "level 6: a four-legged orange and black hunter with shoulder guns", MakeQuado()},
         {"MetalGirl", "level 7: a slender, graceful silver and pink humanoid with a beam rifle",
          MakeMetalGirl()},
+        {"Dang", "level 8, the boss: a huge dark spiked mech with red eyes and arm cannons",
+         MakeDang()},
     };
 }
 
