@@ -20,6 +20,8 @@ std::vector<shapes::TaggedShape> RobotModels() {
          MakeMetalGirl()},
         {"Dang", "level 8, the boss: a huge dark spiked mech with red eyes and arm cannons",
          MakeDang()},
+        {"Power", "the charge glow of a special attack: a spiked hoop, tumbling rings, sparks",
+         MakePowerGlow()},
     };
 }
 
