@@ -12,7 +12,7 @@ using shapes::Point3;
 using shapes::Shape;
 
 const shapes::Material kArmour = Paint(90, 88, 112, 0.6);
-const shapes::Material kShadow = Paint(62, 54, 78, 0.4);
+const shapes::Material kShadow = Paint(72, 62, 90, 0.4);
 const shapes::Material kCrimson = Paint(185, 22, 40, 0.5);
 const shapes::Material kSteel = Paint(190, 190, 205, 0.8);
 const shapes::Material kGlow = Paint(255, 40, 25, 0.9);

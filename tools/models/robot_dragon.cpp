@@ -81,13 +81,13 @@ Shape Wing() {
 }
 
 Shape Tail() {
-    const std::vector<Point3> spine{{8, 0, 24}, {19, 0, 17}, {30, 0, 11}, {40, 0, 8}, {47, 0, 8.5}};
+    const std::vector<Point3> spine{{8, 0, 24}, {18, 0, 17}, {28, 0, 11}, {37, 0, 8}, {43, 0, 8.5}};
     const double widths[] = {7, 5.4, 4, 2.8, 1.8};
     Shape tail;
     for (int k = 0; k + 1 < 5; ++k) {
         tail.Append(MakeStrut(spine[k], spine[k + 1], widths[k], widths[k + 1], 6, kGreen));
     }
-    tail.Append(MakeSideProfile({{45, 8.5}, {49, 5}, {54, 8.5}, {49, 12}}, -0.8, 0.8, kGold));
+    tail.Append(MakeSideProfile({{41, 8.5}, {45, 5}, {50, 8.5}, {45, 12}}, -0.8, 0.8, kGold));
     for (int k = 0; k < 4; ++k) {
         const double height = 4 - 0.6 * k;
         const Point3 middle = spine[k] + Point3{2, 0, widths[k] / 2 - 0.5 + height / 2};

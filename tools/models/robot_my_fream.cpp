@@ -51,10 +51,11 @@ Shape Shield() {
 
 Shape Rifle() {
     return Joined({
-        MakeBox({{-9, 15, 29.5}, {9, 2.4, 3}}, kJoint),
-        MakeStrut({-13, 15, 30}, {-24, 15, 30}, 1.6, 1.4, 6, kJoint),
-        MakeBox({{-8, 15, 32}, {4, 1.6, 2}}, kBlue),
-        MakeBox({{-6.5, 15, 27}, {2, 1.8, 3}}, kJoint),
+        MakeBox({{-9.5, 15, 29.5}, {11, 3, 3.6}}, kJoint),
+        MakeStrut({-14, 15, 30}, {-26, 15, 30}, 2, 1.7, 6, kJoint),
+        MakeBox({{-8, 15, 32.2}, {5, 2, 2}}, kBlue),
+        MakeBox({{-6.5, 15, 26.8}, {2.2, 2.2, 3}}, kJoint),
+        MakeBox({{-12.5, 15, 27}, {2.4, 1.6, 3.6}}, kBlue),
     });
 }
 
