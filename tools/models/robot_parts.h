@@ -21,9 +21,10 @@ struct LoftRing {
     double scale = 1;
 };
 
-// A closed solid through cross-sections of one outline lying in planes z = centre.z, rising in
-// z; sides stay flat because every cross-section is the same outline scaled evenly. Only the
-// first and last rings may have scale 0.
+// A closed solid through cross-sections of one outline lying in planes z = centre.z, each above
+// the one before (or level with it, for a flat step in or out); sides stay flat because every
+// cross-section is the same outline scaled evenly. Only the first and last rings may have
+// scale 0.
 shapes::Shape MakeLoft(const std::vector<shapes::Point2> &outline,
                        const std::vector<LoftRing> &rings, const shapes::Material &material);
 
@@ -47,8 +48,8 @@ shapes::Shape MakeLathe(const std::vector<shapes::Point2> &profile, int segments
 shapes::Shape MakeRing(double radius, double thickness, int segments, int tubeSides,
                        const shapes::Material &material);
 
-// A tapered rod from one point to another with a regular cross-section of sides corners, width
-// across at from and endWidth across at to; its flat sides face the world as the prism's do.
+// A rod from one point to another with a regular cross-section of sides corners, tapering from
+// width across at from to endWidth across at to.
 shapes::Shape MakeStrut(shapes::Point3 from, shapes::Point3 to, double width, double endWidth,
                         int sides, const shapes::Material &material);
 
