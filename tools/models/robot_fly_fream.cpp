@@ -37,7 +37,8 @@ Shape Arm() {
     });
 }
 
-// Built flat with its root on the x axis, then raised into a V.
+// Built flat with its root on the x axis, then tipped so that its top also faces forward, and
+// raised into a V.
 Shape Wing() {
     Shape wing = Joined({
         MakePlanProfile({{0, 0},
@@ -54,7 +55,7 @@ Shape Wing() {
         MakePlanProfile({{27, 32}, {30, 28}, {33, 30}, {30, 35}}, -0.7, 0.7, kYellow),
         MakePlanProfile({{1, 1}, {4, 1}, {28, 29.5}, {26, 30.5}}, 0.8, 1.6, kWhite),
     });
-    return Moved(TurnedAboutX(wing, 40), {1, 3.5, 39});
+    return Moved(TurnedAboutX(TurnedAboutY(wing, -30), 28), {1, 3.5, 38});
 }
 
 Shape TailFin() {
