@@ -2,6 +2,7 @@
 // is built the right way round and within the frame budget, and the committed file is exactly
 // what the generator writes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -66,8 +67,8 @@ TEST(ModelLibrary, HoldsEveryTagTheGameReadsOnceAndNothingElse) {
 }
 
 TEST(ModelLibrary, CommittedFileIsWhatTheGeneratorWrites) {
-    std::filesystem::path written =
-        std::filesystem::temp_directory_path() / "morvex-model-check.m3d";
+    std::filesystem::path written = std::filesystem::temp_directory_path() /
+                                    ("morvex-model-check-" + std::to_string(getpid()) + ".m3d");
     shapes::WriteObjectFile(written, Library());
     EXPECT_TRUE(ReadFile(written) == ReadFile(MORVEX_DATA "/morvex.m3d"))
         << "data/morvex.m3d is out of date: run make_model_library data/morvex.m3d";

@@ -1,6 +1,7 @@
 // Tests of the sound effects: the committed WAV files as the game will load them, the WAV writer,
 // and the synthesis blocks the recipes are built from.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -260,7 +261,9 @@ INSTANTIATE_TEST_SUITE_P(Data, CommittedEffectTest,
 
 class WavWriterTest : public testing::Test {
   protected:
-    std::filesystem::path folder_ = std::filesystem::path(testing::TempDir()) / "sounds_test";
+    // Tests run side by side in separate processes: each gets a folder of its own.
+    std::filesystem::path folder_ =
+        std::filesystem::path(testing::TempDir()) / ("sounds_test-" + std::to_string(getpid()));
     std::filesystem::path path_ = folder_ / "written.wav";
 
     void SetUp() override { std::filesystem::create_directories(folder_); }

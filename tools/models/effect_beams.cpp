@@ -7,7 +7,7 @@
 #include "weapon_outlines.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "weapon_transforms.h"
+#include "shape_transforms.h"
 
 namespace models {
 

@@ -8,7 +8,7 @@
 #include "weapon_measures.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "weapon_transforms.h"
+#include "shape_transforms.h"
 
 namespace models {
 

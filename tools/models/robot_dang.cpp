@@ -27,19 +27,19 @@ Shape Leg() {
         MakeSideProfile({{-17, 0}, {12, 0}, {12, 6}, {6, 10}, {-8, 10}, {-17, 4}}, 7, 24, kShadow),
         Spike({-15, 10, 2}, {-23, 10, 0.5}, 3),
         Spike({-15, 21, 2}, {-23, 21, 0.5}, 3),
-        MakeLoft(RegularOutline(6, 7.5, 7),
+        MakeLoft(EllipseOutline(6, 7.5, 7),
                  {{{0, 15.5, 8}, 0.9}, {{-0.5, 15.5, 22}, 1.15}, {{0, 15.5, 32}, 1}}, kArmour),
         MakeSideProfile({{-10, 20}, {-5, 18}, {-4, 33}, {-8, 37}, {-11, 30}}, 10, 21, kCrimson),
         Spike({-9, 15.5, 31}, {-19, 15.5, 36}, 4.5),
-        MakeLoft(RegularOutline(6, 7, 6.5), {{{0, 15.5, 32}, 0.9}, {{0, 14, 47}, 1.1}}, kShadow),
+        MakeLoft(EllipseOutline(6, 7, 6.5), {{{0, 15.5, 32}, 0.9}, {{0, 14, 47}, 1.1}}, kShadow),
         MakeSideProfile({{-9, 40}, {9, 40}, {10, 52}, {-10, 52}}, 17, 22, kArmour),
     });
 }
 
 Shape Trunk() {
-    const auto chest = RegularOutline(8, 14, 20);
+    const auto chest = EllipseOutline(8, 14, 20);
     return Joined({
-        MakeLoft(RegularOutline(8, 11, 14), {{{0, 0, 43}, 0.9}, {{0, 0, 53}, 1}}, kShadow),
+        MakeLoft(EllipseOutline(8, 11, 14), {{{0, 0, 43}, 0.9}, {{0, 0, 53}, 1}}, kShadow),
         MakeLoft(chest,
                  {{{1, 0, 51}, 0.75}, {{0, 0, 60}, 1}, {{0.5, 0, 70}, 1.08}, {{1.5, 0, 76}, 0.8}},
                  kArmour),
@@ -61,7 +61,7 @@ Shape Exhaust() {
 Shape Shoulder() {
     return Joined({
         AlongSegment(
-            MakeLoft(RegularOutline(8, 10, 10),
+            MakeLoft(EllipseOutline(8, 10, 10),
                      {{{0, 0, 0}, 0.7}, {{0, 0, 4}, 1}, {{0, 0, 12}, 1}, {{0, 0, 16}, 0.7}},
                      kArmour),
             {0, 16, 70}, {0, 32, 73}),
@@ -76,12 +76,12 @@ Shape Arm() {
     return Joined({
         MakeStrut({0, 28, 66}, {1, 30, 54}, 8, 7, 6, kShadow),
         AlongSegment(
-            MakeLoft(RegularOutline(8, 7, 7),
+            MakeLoft(EllipseOutline(8, 7, 7),
                      {{{0, 0, 0}, 1}, {{0, 0, 6}, 1.15}, {{0, 0, 20}, 1}, {{0, 0, 23}, 0.8}},
                      kArmour),
             {8, 31, 53}, {-15, 31, 50}),
         AlongSegment(
-            MakeLoft(RegularOutline(8, 4.5, 4.5),
+            MakeLoft(EllipseOutline(8, 4.5, 4.5),
                      {{{0, 0, 0}, 1}, {{0, 0, 16}, 1}, {{0, 0, 18}, 1.3}, {{0, 0, 22}, 1.3}},
                      kShadow),
             {-14, 31, 50}, {-36, 31, 48.5}),
@@ -94,7 +94,7 @@ Shape Arm() {
 Shape Head() {
     return Joined({
         MakeLoft(
-            RegularOutline(8, 8, 8.5),
+            EllipseOutline(8, 8, 8.5),
             {{{-3, 0, 73}, 0.85}, {{-3.5, 0, 79}, 1}, {{-2.5, 0, 84}, 0.8}, {{-1, 0, 87}, 0.4}},
             kShadow),
         MakeFrontProfile({{-6, 74}, {6, 74}, {4.5, 78.5}, {-4.5, 78.5}}, -12, -9.5, kArmour),

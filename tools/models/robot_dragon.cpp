@@ -19,7 +19,7 @@ const shapes::Material kEye = Paint(255, 70, 30, 0.8);
 
 Shape Leg() {
     return Joined({
-        MakeLoft(RegularOutline(6, 5, 4.5), {{{3, 7, 17}, 0.9}, {{4, 7.5, 24}, 1.1}}, kGreen),
+        MakeLoft(EllipseOutline(6, 5, 4.5), {{{3, 7, 17}, 0.9}, {{4, 7.5, 24}, 1.1}}, kGreen),
         MakeStrut({4.5, 7, 18}, {9, 7, 9}, 6, 4, 6, kGreen),
         MakeStrut({9, 7, 9.5}, {5, 7, 2}, 3.8, 3.2, 6, kDeepGreen),
         MakeSideProfile({{-4, 0}, {7, 0}, {7, 2.5}, {4, 3.5}, {-2, 3.5}}, 4.5, 9.5, kGreen),
@@ -31,12 +31,12 @@ Shape Leg() {
 Shape Body() {
     return Joined({
         AlongSegment(
-            MakeLoft(RegularOutline(8, 7, 8),
+            MakeLoft(EllipseOutline(8, 7, 8),
                      {{{0, 0, 0}, 0.85}, {{0, 0, 8}, 1.05}, {{0, 0, 17}, 0.9}, {{0, 0, 21}, 0.6}},
                      kGreen),
             {8, 0, 22}, {-8, 0, 35}),
         AlongSegment(
-            MakeLoft(RegularOutline(6, 5.5, 3), {{{0, 0, 0}, 1}, {{0, 0, 15}, 0.9}}, kGold),
+            MakeLoft(EllipseOutline(6, 5.5, 3), {{{0, 0, 0}, 1}, {{0, 0, 15}, 0.9}}, kGold),
             {-1, 0, 21}, {-10, 0, 33}),
         MakeStrut({-6, 0, 34}, {-13, 0, 45}, 7, 5, 6, kGreen),
     });
@@ -44,10 +44,10 @@ Shape Body() {
 
 Shape Head() {
     const Shape skull = MakeLoft(
-        RegularOutline(6, 4.5, 3.8),
+        EllipseOutline(6, 4.5, 3.8),
         {{{0, 0, 0}, 0.9}, {{0, 0, 5}, 1}, {{0, -0.6, 12}, 0.6}, {{0, -0.8, 15}, 0.3}}, kGreen);
     const Shape jaw =
-        MakeLoft(RegularOutline(6, 3.4, 1.6), {{{0, 0, 0}, 1}, {{0, 0, 11}, 0.5}}, kGold);
+        MakeLoft(EllipseOutline(6, 3.4, 1.6), {{{0, 0, 0}, 1}, {{0, 0, 11}, 0.5}}, kGold);
     return Joined({
         AlongSegment(skull, {-10, 0, 48}, {-25, 0, 47}),
         AlongSegment(jaw, {-12, 0, 44.8}, {-23, 0, 44.2}),

@@ -19,17 +19,17 @@ const shapes::Material kCanopy = Paint(90, 220, 255, 0.8);
 Shape Leg() {
     return Joined({
         Moved(MakeLathe({{2.4, 0}, {3.2, 1.2}, {2.2, 5}}, 6, kFlame), {0, 6, 0}),
-        MakeLoft(RegularOutline(6, 3.2, 2.8),
+        MakeLoft(EllipseOutline(6, 3.2, 2.8),
                  {{{0, 6, 4.5}, 1.1}, {{-0.5, 6, 11}, 0.95}, {{0, 6, 17}, 0.8}}, kWhite),
         MakeSideProfile({{-3.6, 9}, {-1.5, 8}, {-1, 16}, {-3.5, 18}}, 4.5, 7.5, kTeal),
-        MakeLoft(RegularOutline(6, 2.6, 2.4), {{{0, 6, 16}, 0.9}, {{0.5, 5, 26}, 1.1}}, kTeal),
+        MakeLoft(EllipseOutline(6, 2.6, 2.4), {{{0, 6, 16}, 0.9}, {{0.5, 5, 26}, 1.1}}, kTeal),
     });
 }
 
 Shape Arm() {
     return Joined({
         AlongSegment(
-            MakeLoft(RegularOutline(6, 3.2, 3.2), {{{0, 0, 0}, 0.8}, {{0, 0, 4}, 1}}, kTeal),
+            MakeLoft(EllipseOutline(6, 3.2, 3.2), {{{0, 0, 0}, 0.8}, {{0, 0, 4}, 1}}, kTeal),
             {0, 7.5, 37.5}, {0, 12, 38}),
         MakeStrut({0, 11, 36}, {0.5, 12, 29}, 2.6, 2.2, 6, kJoint),
         MakeStrut({0.5, 12, 29}, {-6, 12, 26}, 3.2, 3.8, 6, kWhite),
@@ -72,8 +72,8 @@ Shape Engine() {
 
 Shape Trunk() {
     return Joined({
-        MakeLoft(RegularOutline(8, 4.5, 7), {{{0, 0, 22}, 0.8}, {{0, 0, 27}, 1}}, kJoint),
-        MakeLoft(RegularOutline(8, 5, 6.5),
+        MakeLoft(EllipseOutline(8, 4.5, 7), {{{0, 0, 22}, 0.8}, {{0, 0, 27}, 1}}, kJoint),
+        MakeLoft(EllipseOutline(8, 5, 6.5),
                  {{{0.5, 0, 26}, 0.75}, {{0, 0, 32}, 1}, {{0.5, 0, 38}, 1.15}, {{1, 0, 41}, 0.9}},
                  kWhite),
         MakeFrontProfile({{-5.5, 32}, {5.5, 32}, {7, 39}, {-7, 39}}, -6.5, -4.5, kTeal),
@@ -86,9 +86,9 @@ Shape Trunk() {
 Shape Head() {
     // The nose and canopy are built along z for the length of the segments they are laid on.
     Shape nose = MakeLoft(
-        RegularOutline(6, 3.8, 3.4),
+        EllipseOutline(6, 3.8, 3.4),
         {{{0, 0, 0}, 0.9}, {{0, 0, 6}, 1}, {{0, -0.5, 11}, 0.7}, {{0, -1, 16}, 0}}, kWhite);
-    Shape canopy = MakeLoft(RegularOutline(6, 1.8, 2.4),
+    Shape canopy = MakeLoft(EllipseOutline(6, 1.8, 2.4),
                             {{{0, 0, 0}, 0.6}, {{0, 0, 3}, 1}, {{0, 0, 8.5}, 0}}, kCanopy);
     return Joined({
         AlongSegment(nose, {2, 0, 44}, {-14, 0, 42.5}),

@@ -40,7 +40,7 @@ Shape Mustard() {
 
 Shape Cockpit() {
     return Joined({
-        AlongSegment(MakeLoft(RegularOutline(6, 3.6, 3),
+        AlongSegment(MakeLoft(EllipseOutline(6, 3.6, 3),
                               {{{0, 0, 0}, 0.7}, {{0, 0, 4}, 1}, {{0, 0, 9}, 0.9}, {{0, 0, 13}, 0}},
                               kCanopy),
                      {-7, 0, kBodyHeight + 9}, {-20, 0, kBodyHeight + 7}),
@@ -65,7 +65,7 @@ Shape Gun() {
 Shape Leg() {
     return Joined({
         MakeSideProfile({{-9, 0}, {8, 0}, {8, 3}, {5, 5}, {-5, 5}, {-9, 2.5}}, 3.5, 11.5, kMustard),
-        MakeLoft(RegularOutline(6, 3.6, 3.6),
+        MakeLoft(EllipseOutline(6, 3.6, 3.6),
                  {{{0, 7.5, 4}, 1.1}, {{0, 7.5, 9}, 1.2}, {{0.5, 7.5, 15}, 1}}, kJoint),
         MakeSphere({{0.5, 7.5, 15}, {8, 8, 8}}, 3, 6, kRed),
         MakeSideProfile({{-4.5, 6}, {-2.5, 5.5}, {-2, 12}, {-4.5, 13}}, 5.5, 9.5, kRed),

@@ -20,10 +20,10 @@ Shape Leg() {
     return Joined({
         MakeSideProfile({{-7, 0}, {-2, 0}, {1, 2.6}, {4, 6}, {1, 7}, {-5, 2.5}}, 3.4, 6.6, kPink),
         MakeStrut({3.5, 5, 0}, {3.5, 5, 4.5}, 1.6, 1.6, 4, kPink),
-        MakeLoft(RegularOutline(6, 2.6, 2.4),
+        MakeLoft(EllipseOutline(6, 2.6, 2.4),
                  {{{1, 5, 5}, 0.7}, {{0, 5, 14}, 1.1}, {{0, 5, 20}, 0.9}}, kSilver),
         MakeSideProfile({{-3.2, 13}, {-1.5, 13}, {-1, 21}, {-3.5, 22}}, 3.6, 6.4, kPink),
-        MakeLoft(RegularOutline(6, 2.8, 2.6), {{{0, 5, 20}, 0.85}, {{0, 5.2, 30}, 1.15}}, kSilver),
+        MakeLoft(EllipseOutline(6, 2.8, 2.6), {{{0, 5, 20}, 0.85}, {{0, 5.2, 30}, 1.15}}, kSilver),
     });
 }
 
@@ -46,15 +46,15 @@ Shape Rifle() {
 
 Shape Trunk() {
     return Joined({
-        MakeLoft(RegularOutline(8, 6.5, 8.5),
+        MakeLoft(EllipseOutline(8, 6.5, 8.5),
                  {{{0.5, 0, 23.5}, 1.2}, {{0, 0, 28}, 0.85}, {{0, 0, 32}, 0.55}}, kPink),
         MakeLoft(
-            RegularOutline(8, 5, 7),
+            EllipseOutline(8, 5, 7),
             {{{0, 0, 31}, 0.65}, {{-0.3, 0, 36}, 0.75}, {{-0.5, 0, 41}, 1}, {{0, 0, 45}, 0.85}},
             kSilver),
         MakeFrontProfile({{-4.5, 37.5}, {4.5, 37.5}, {5.5, 42}, {0, 43.5}, {-5.5, 42}}, -6, -4.3,
                          kPink),
-        MakeLoft(RegularOutline(6, 1.5, 1.5), {{{0, 0, 44}, 1}, {{0, 0, 48}, 1}}, kJoint),
+        MakeLoft(EllipseOutline(6, 1.5, 1.5), {{{0, 0, 44}, 1}, {{0, 0, 48}, 1}}, kJoint),
         MakeBox({{6, 0, 40}, {4, 8, 7}}, kSilver),
     });
 }
@@ -62,7 +62,7 @@ Shape Trunk() {
 Shape Head() {
     return Joined({
         MakeLoft(
-            RegularOutline(8, 3.6, 3.2),
+            EllipseOutline(8, 3.6, 3.2),
             {{{0, 0, 47}, 0.7}, {{-0.3, 0, 49.5}, 1}, {{0, 0, 53}, 0.95}, {{0.5, 0, 55.5}, 0.5}},
             kSilver),
         MakeFrontProfile({{-2.6, 50}, {2.6, 50}, {2.4, 52}, {-2.4, 52}}, -4, -2.9, kVisor),

@@ -20,7 +20,7 @@ const shapes::Material kBore = Paint(70, 60, 55, 0.2);
 // A square-based peak from base to apex whose top part, from snowLine (0..1) up, is snow.
 Shape Peak(Point3 base, Point3 apex, double width, double snowLine) {
     const double height = shapes::Length(apex - base);
-    const auto square = RegularOutline(4, width / 2, width / 2);
+    const auto square = EllipseOutline(4, width / 2, width / 2);
     const double snowWidth = 1 - snowLine;
     return AlongSegment(
         Joined(
@@ -31,9 +31,9 @@ Shape Peak(Point3 base, Point3 apex, double width, double snowLine) {
 }
 
 Shape Trunk() {
-    const auto outline = RegularOutline(6, 12, 16);
+    const auto outline = EllipseOutline(6, 12, 16);
     return Joined({
-        MakeLoft(RegularOutline(6, 9, 14), {{{0, 0, 19}, 1}, {{0, 0, 27}, 1.05}}, kBrown),
+        MakeLoft(EllipseOutline(6, 9, 14), {{{0, 0, 19}, 1}, {{0, 0, 27}, 1.05}}, kBrown),
         MakeLoft(
             outline,
             {{{0, 0, 25}, 0.8}, {{-0.5, 0, 37}, 1.05}, {{0.5, 0, 47}, 0.75}, {{1, 0, 51}, 0.5}},
@@ -48,7 +48,7 @@ Shape Trunk() {
 
 Shape Shoulder() {
     return Joined({
-        MakeLoft(RegularOutline(5, 9, 8),
+        MakeLoft(EllipseOutline(5, 9, 8),
                  {{{0, 22, 31}, 1}, {{0, 22, 38}, 1.1}, {{0, 22, 41}, 0.9}}, kBrown),
         Peak({0, 20, 38}, {2, 27, 58}, 17, 0.6),
         Peak({4, 27, 36}, {7, 32, 48}, 10, 0.55),
@@ -67,7 +67,7 @@ Shape Arm() {
 Shape Leg() {
     return Joined({
         MakeSideProfile({{-12, 0}, {9, 0}, {9, 4}, {5, 7}, {-6, 7}, {-12, 3}}, 5, 19, kRock),
-        MakeLoft(RegularOutline(6, 6, 5.5),
+        MakeLoft(EllipseOutline(6, 6, 5.5),
                  {{{0, 12, 6}, 1.05}, {{-0.5, 12, 13}, 1.15}, {{0, 11.5, 22}, 1}}, kBrown),
         MakeSideProfile({{-7.5, 10}, {-3, 9}, {-2.5, 17}, {-7, 18.5}}, 8, 16, kRock),
     });

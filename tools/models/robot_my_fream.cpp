@@ -18,10 +18,10 @@ const shapes::Material kEyes = Paint(80, 240, 140, 0.8);
 Shape Leg() {
     return Joined({
         MakeSideProfile({{-9, 0}, {5, 0}, {5, 3}, {1, 5}, {-4, 5}, {-9, 2}}, 4.2, 9.8, kBlue),
-        MakeLoft(RegularOutline(6, 3.4, 3),
+        MakeLoft(EllipseOutline(6, 3.4, 3),
                  {{{0.5, 7, 4}, 0.85}, {{0, 7, 16}, 1.15}, {{0, 7, 20}, 0.95}}, kWhite),
         MakeSideProfile({{-3, 14}, {-1.5, 14}, {-1, 22}, {-4.5, 23.5}}, 5, 9, kBlue),
-        MakeLoft(RegularOutline(6, 3, 2.8), {{{0, 7, 19}, 0.9}, {{0, 6.5, 29}, 1.05}}, kJoint),
+        MakeLoft(EllipseOutline(6, 3, 2.8), {{{0, 7, 19}, 0.9}, {{0, 6.5, 29}, 1.05}}, kJoint),
         MakeSideProfile({{-5, 24}, {4, 24}, {5, 31}, {-5, 31}}, 8.5, 11.5, kWhite),
     });
 }
@@ -29,7 +29,7 @@ Shape Leg() {
 Shape Arm() {
     return Joined({
         AlongSegment(
-            MakeLoft(RegularOutline(8, 4.6, 4.6),
+            MakeLoft(EllipseOutline(8, 4.6, 4.6),
                      {{{0, 0, 0}, 0.7}, {{0, 0, 2.5}, 1}, {{0, 0, 6}, 1}, {{0, 0, 8}, 0.75}},
                      kWhite),
             {0, 9.5, 44}, {0, 17.5, 44.5}),
@@ -61,9 +61,9 @@ Shape Rifle() {
 
 Shape Trunk() {
     return Joined({
-        MakeLoft(RegularOutline(8, 5, 8.5), {{{0, 0, 26}, 0.8}, {{0, 0, 31}, 1}}, kJoint),
-        MakeLoft(RegularOutline(8, 4.5, 6), {{{0, 0, 30}, 0.9}, {{0, 0, 35}, 1}}, kJoint),
-        MakeLoft(RegularOutline(8, 6.5, 9.5),
+        MakeLoft(EllipseOutline(8, 5, 8.5), {{{0, 0, 26}, 0.8}, {{0, 0, 31}, 1}}, kJoint),
+        MakeLoft(EllipseOutline(8, 4.5, 6), {{{0, 0, 30}, 0.9}, {{0, 0, 35}, 1}}, kJoint),
+        MakeLoft(EllipseOutline(8, 6.5, 9.5),
                  {{{0.5, 0, 34}, 0.8}, {{0, 0, 40}, 1}, {{0.3, 0, 45}, 1.1}, {{0.8, 0, 48}, 0.85}},
                  kBlue),
         MakeFrontProfile({{-7.5, 41}, {7.5, 41}, {6, 47}, {-6, 47}}, -8.2, -5, kWhite),
@@ -84,8 +84,8 @@ Shape Thrusters() {
 
 Shape Head() {
     return Joined({
-        MakeLoft(RegularOutline(6, 2, 2), {{{0, 0, 47}, 1}, {{0, 0, 50}, 1}}, kJoint),
-        MakeLoft(RegularOutline(8, 4, 3.6),
+        MakeLoft(EllipseOutline(6, 2, 2), {{{0, 0, 47}, 1}, {{0, 0, 50}, 1}}, kJoint),
+        MakeLoft(EllipseOutline(8, 4, 3.6),
                  {{{0, 0, 48.5}, 0.85}, {{0, 0, 52}, 1}, {{0.4, 0, 54.5}, 0.75}}, kWhite),
         MakeBox({{-3.9, 0, 52}, {1, 5, 1.3}}, kEyes),
         MakeFrontProfile({{-1.5, 48.5}, {1.5, 48.5}, {1, 50.5}, {-1, 50.5}}, -4.6, -3, kRed),

@@ -45,7 +45,7 @@ Shape Head() {
                                      {11, 22}, {7, 27}, {3, 29.5}, {0, 30}};
     return Joined({
         Moved(TurnedAboutY(MakeLathe(mantle, 8, kPurple), 12), {1, 0, 20}),
-        Moved(MakeRing(10.5, 2.6, 8, 4, kMetal), {0, 0, 21.5}),
+        Moved(MakeFlatRing(10.5, 2.6, 8, 4, kMetal), {0, 0, 21.5}),
         MakeStrut({-6, 0, 20}, {-15, 0, 19}, 3, 2.2, 6, kMetal),
         MakeSideProfile({{9, 48}, {13, 48}, {15, 55}, {13, 55}}, -0.6, 0.6, kMetal),
     });

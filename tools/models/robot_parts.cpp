@@ -131,7 +131,7 @@ shapes::Material Paint(int red, int green, int blue, double highlight) {
             highlight};
 }
 
-std::vector<Point2> RegularOutline(int corners, double halfWidthU, double halfWidthV) {
+std::vector<Point2> EllipseOutline(int corners, double halfWidthU, double halfWidthV) {
     std::vector<Point2> outline;
     for (int k = 0; k < corners; ++k) {
         double angle = std::numbers::pi * (2.0 * k + 1.0) / corners;
@@ -167,22 +167,22 @@ Shape MakeLathe(const std::vector<Point2> &profile, int segments,
                 const shapes::Material &material) {
     std::vector<LoftRing> rings;
     for (Point2 p : profile) rings.push_back({{0, 0, p.v}, p.u});
-    return Sweep(RegularOutline(segments, 1, 1), rings, Ends::Capped, material);
+    return Sweep(EllipseOutline(segments, 1, 1), rings, Ends::Capped, material);
 }
 
-Shape MakeRing(double radius, double thickness, int segments, int tubeSides,
+Shape MakeFlatRing(double radius, double thickness, int segments, int tubeSides,
                const shapes::Material &material) {
     std::vector<LoftRing> rings;
-    for (Point2 p : RegularOutline(tubeSides, thickness / 2, thickness / 2)) {
+    for (Point2 p : EllipseOutline(tubeSides, thickness / 2, thickness / 2)) {
         rings.push_back({{0, 0, p.v}, radius + p.u});
     }
-    return Sweep(RegularOutline(segments, 1, 1), rings, Ends::Looped, material);
+    return Sweep(EllipseOutline(segments, 1, 1), rings, Ends::Looped, material);
 }
 
 Shape MakeStrut(Point3 from, Point3 to, double width, double endWidth, int sides,
                 const shapes::Material &material) {
     const double length = shapes::Length(to - from);
-    Shape rod = MakeLoft(RegularOutline(sides, width / 2, width / 2),
+    Shape rod = MakeLoft(EllipseOutline(sides, width / 2, width / 2),
                          {{{0, 0, 0}, 1}, {{0, 0, length}, endWidth / width}}, material);
     return AlongSegment(rod, from, to);
 }
@@ -193,11 +193,6 @@ Shape AlongSegment(Shape shape, Point3 from, Point3 to) {
     const Point3 level = shapes::Cross({0, 0, 1}, along);
     if (shapes::Length(level) > 1e-9) across = level * (1 / shapes::Length(level));
     return Moved(Transformed(shape, across, shapes::Cross(along, across), along), from);
-}
-
-Shape Moved(Shape shape, Point3 offset) {
-    for (Point3 &p : shape.vertices) p = p + offset;
-    return shape;
 }
 
 Shape TurnedAboutX(Shape shape, double degrees) {

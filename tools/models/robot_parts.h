@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "shape_transforms.h"
 #include "shapes/shape.h"
 
 namespace models {
@@ -12,7 +13,7 @@ shapes::Material Paint(int red, int green, int blue, double highlight);
 
 // A regular polygon of corners points around the origin, stretched to half-widths (u, v), with a
 // flat side facing +u like the prism builder's; counter-clockwise.
-std::vector<shapes::Point2> RegularOutline(int corners, double halfWidthU, double halfWidthV);
+std::vector<shapes::Point2> EllipseOutline(int corners, double halfWidthU, double halfWidthV);
 
 // One cross-section of a loft: the outline scaled by scale about the origin, then moved so its
 // origin lies at centre. A scale of 0 closes the loft in a point.
@@ -45,7 +46,7 @@ shapes::Shape MakeLathe(const std::vector<shapes::Point2> &profile, int segments
 
 // A ring around the z axis through the origin: radius to the middle of its tube, a tube of
 // tubeSides sides and thickness across, segments steps around.
-shapes::Shape MakeRing(double radius, double thickness, int segments, int tubeSides,
+shapes::Shape MakeFlatRing(double radius, double thickness, int segments, int tubeSides,
                        const shapes::Material &material);
 
 // A rod from one point to another with a regular cross-section of sides corners, tapering from
@@ -57,8 +58,6 @@ shapes::Shape MakeStrut(shapes::Point3 from, shapes::Point3 to, double width, do
 // another, keeping its x axis as level as the direction allows.
 shapes::Shape AlongSegment(shapes::Shape shape, shapes::Point3 from, shapes::Point3 to);
 
-// The shape moved by offset.
-shapes::Shape Moved(shapes::Shape shape, shapes::Point3 offset);
 // The shape turned about the world x, y or z axis through the origin, right-handed, in degrees.
 shapes::Shape TurnedAboutX(shapes::Shape shape, double degrees);
 shapes::Shape TurnedAboutY(shapes::Shape shape, double degrees);

@@ -29,7 +29,7 @@ Point3 AroundAxis(double x, double out, double degrees) {
 }
 
 Shape Hoop() {
-    Shape hoop = TurnedAboutY(MakeRing(kHoopRadius, 3, 16, 4, kYellow), 90);
+    Shape hoop = TurnedAboutY(MakeFlatRing(kHoopRadius, 3, 16, 4, kYellow), 90);
     for (int k = 0; k < 8; ++k) {
         const double angle = 45.0 * k + 22.5;
         hoop.Append(MakeStrut(AroundAxis(0, kHoopRadius + 1, angle),
@@ -40,7 +40,7 @@ Shape Hoop() {
 
 // A ring whose plane holds the x axis, tipped degrees about it from upright.
 Shape TumblingRing(double degrees) {
-    Shape ring = TurnedAboutX(MakeRing(kRingRadius, 2.4, 12, 4, kYellow), 90 + degrees);
+    Shape ring = TurnedAboutX(MakeFlatRing(kRingRadius, 2.4, 12, 4, kYellow), 90 + degrees);
     for (double angle : {60.0, 120.0}) {
         const double radians = angle * std::numbers::pi / 180;
         const Point3 onRing =

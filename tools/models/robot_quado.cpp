@@ -45,7 +45,7 @@ Shape Leg(Point3 hip, double kneeReach, double ankleReach) {
 Shape Body() {
     return Joined({
         AlongSegment(
-            MakeLoft(RegularOutline(8, 8, 6.5),
+            MakeLoft(EllipseOutline(8, 8, 6.5),
                      {{{0, 0, 0}, 0.85}, {{0, 0, 8}, 1}, {{0, 0, 30}, 1}, {{0, 0, 38}, 0.8}},
                      kBlack),
             {19, 0, 26}, {-19, 0, 28}),

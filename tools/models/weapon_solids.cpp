@@ -10,7 +10,7 @@
 
 #include "shapes/outline.h"
 #include "weapon_outlines.h"
-#include "weapon_transforms.h"
+#include "shape_transforms.h"
 
 namespace models {
 

@@ -1,5 +1,5 @@
-// Moving, turning and stretching finished shapes.
-#include "weapon_transforms.h"
+// Moving, turning and stretching finished shapes, for every family of models.
+#include "shape_transforms.h"
 
 #include <cmath>
 #include <stdexcept>
