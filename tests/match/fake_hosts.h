@@ -1,0 +1,128 @@
+// Recording fakes of the desktop around the game window: a clock the test moves, and a log of
+// what the game asked for (repaints, cursors, captures, message boxes, closing).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "match/main_window.h"
+
+class FakeWindowHost : public match::MainWindowHost {
+  public:
+    uint32_t NowMilliseconds() override { return now; }
+    void Invalidate() override { ++invalidations; }
+    void PostEnterTitle() override { ++titlePosts; }
+    void SetCursor(int32_t cursor) override { this->cursor = cursor; }
+    void CaptureMouse() override { captured = true; }
+    void ReleaseMouse() override { captured = false; }
+    match::ScreenPoint ToScreen(match::ClientPoint point) override {
+        return match::ScreenPoint{point.x + 100, point.y + 50};
+    }
+    match::MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
+                                     match::MessageIcon icon, match::MessageButtons) override {
+        messages.push_back({text, caption, icon});
+        return answer;
+    }
+    // Each pass of the loop moves the clock by passMilliseconds and calls onPass; the loop ends
+    // after passesLeft passes.
+    bool DispatchEvents(uint32_t waitMilliseconds) override {
+        waits.push_back(waitMilliseconds);
+        now += passMilliseconds;
+        if (onPass) onPass();
+        return passesLeft-- > 0;
+    }
+    void RequestClose() override { ++closeRequests; }
+    void OpenDocument(const std::string &path) override { openedDocuments.push_back(path); }
+    void *EngineOwner() override { return this; }
+
+    struct Message {
+        std::string text, caption;
+        match::MessageIcon icon;
+    };
+
+    uint32_t now = 100000;
+    int invalidations = 0;
+    int titlePosts = 0;
+    int32_t cursor = 0;
+    bool captured = false;
+    std::vector<Message> messages;
+    match::MessageAnswer answer = match::MessageAnswer::Ok;
+    std::vector<uint32_t> waits;
+    uint32_t passMilliseconds = 10;
+    int passesLeft = 0;
+    std::function<void()> onPass;
+    int closeRequests = 0;
+    std::vector<std::string> openedDocuments;
+};
+
+class FakeFloatMenuHost : public match::FloatMenuHost {
+  public:
+    void Open(match::ScreenPoint at, int32_t width, int32_t height) override {
+        open = true;
+        openedAt = at;
+        size = {width, height};
+    }
+    void Close() override { open = false; }
+    bool IsOpen() override { return open; }
+    void CaptureMouse() override { captured = true; }
+    void ReleaseMouse() override { captured = false; }
+    void Invalidate() override { ++invalidations; }
+
+    bool open = false, captured = false;
+    match::ScreenPoint openedAt;
+    match::ClientPoint size;
+    int invalidations = 0;
+};
+
+class FakeShieldWindowHost : public match::ShieldWindowHost {
+  public:
+    void Open(int32_t x, int32_t y) override {
+        open = true;
+        this->x = x;
+        this->y = y;
+    }
+    void Close() override { open = false; }
+    bool IsOpen() override { return open; }
+    void Position(int32_t *x, int32_t *y) override {
+        *x = this->x;
+        *y = this->y;
+    }
+    void Invalidate() override { ++invalidations; }
+
+    bool open = false;
+    int32_t x = 0, y = 0;
+    int invalidations = 0;
+};
+
+class FakeVersionDialogHost : public match::VersionDialogHost {
+  public:
+    void Open() override {
+        open = true;
+        texts = {{match::kProductLine, "Version"}, {match::kMasteryLine, "達人度"}};
+    }
+    void Close() override { open = false; }
+    bool IsOpen() override { return open; }
+    std::string Text(int32_t control) override { return texts[control]; }
+    void SetText(int32_t control, const std::string &text) override { texts[control] = text; }
+
+    bool open = false;
+    std::map<int32_t, std::string> texts;
+};
+
+// All the fakes, wired into the Hosts a TMainFrm takes.
+struct FakeHosts {
+    FakeWindowHost window;
+    FakeFloatMenuHost floatMenu;
+    FakeShieldWindowHost shieldWindow;
+    FakeVersionDialogHost versionDialog;
+    platform::SilentSoundEffects silentSounds;
+    platform::SilentMusic silentMusic;
+    platform::SoundEffects *sounds = &silentSounds;
+    platform::Music *music = &silentMusic;
+
+    match::Hosts Hosts() {
+        return match::Hosts{window, floatMenu, shieldWindow, versionDialog, *sounds, *music};
+    }
+};

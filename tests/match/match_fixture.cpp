@@ -1,0 +1,40 @@
+// The game-window fixture: a window on fake hosts, its client 640 x 480, the engine's warnings
+// recorded as failures.
+#include "match_fixture.h"
+
+#include "battle/model_library.h"
+#include "battle/random.h"
+
+namespace {
+
+void FailOnEngineMessage(void *, const char *caption, const char *text, int32_t) {
+    ADD_FAILURE() << caption << ": " << text;
+}
+
+}  // namespace
+
+void MatchTest::SetUp() {
+    battle::SetModelLibraryPath(MORVEX_DATA "/morvex.m3d");
+    battle::SeedRandom(1);
+    TzSetMessageProc(FailOnEngineMessage);
+    window = std::make_unique<match::TMainFrm>(hosts.Hosts());
+    ASSERT_TRUE(window->EngineOpen());
+    window->OnSize(640, 480);
+}
+
+void MatchTest::TearDown() {
+    window.reset();
+    TzSetMessageProc(nullptr);
+}
+
+void MatchTest::TickAfter(uint32_t milliseconds) {
+    hosts.window.now += milliseconds;
+    window->TickGame();
+}
+
+void MatchTest::Steps(int count) {
+    for (int i = 0; i < count; ++i) {
+        hosts.window.now = window->tickBase + 51;  // due, and not late enough to skip painting
+        window->TickGame();
+    }
+}
