@@ -319,7 +319,8 @@ TEST_P(GameMusic, PlaysForAsLongAsItsMomentNeeds) {
         EXPECT_GE(seconds, 2.5);
         EXPECT_LE(seconds, 6.0);
     }
-    EXPECT_LE(sounding, seconds);
+    // The player stops at the end of the track, so the last notes need time there to fade.
+    EXPECT_LT(sounding, seconds - 0.2);
 }
 
 TEST_P(GameMusic, EveryNoteIsReleasedOnItsChannelAndKey) {

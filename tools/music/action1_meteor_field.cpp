@@ -133,7 +133,8 @@ Song MeteorFieldTheme() {
         .Melody(lead, "1e 1e 5e 1e +1q> 7e 5e | 6h. 5q | 7h +2h | +1h> rh", 4)
         .Figure(arpeggio, kSparkle, {.barCount = 3})
         .Figure(arpeggio, "3--- ---- .... ....", {.firstBar = 3})
-        .Figure(pad, kWhole)
+        .Figure(pad, kWhole, {.barCount = 3})
+        .Figure(pad, "*--- ---- .... ....", {.firstBar = 3})
         .Figure(bass, kGallop, {.barCount = 3})
         .Figure(bass, "0--- ---- .... ....", {.firstBar = 3})
         .Drums({{drum::kBassDrum, "X... X... X... X..."},

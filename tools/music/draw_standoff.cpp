@@ -20,9 +20,9 @@ Song DrawStandoff() {
     // Both chords lack a third, so neither major nor minor wins, and the tune stops on the
     // second degree instead of the tonic.
     song.AddSection("Standoff", 2, "1s4 | 4s2", {74, 70})
-        .Melody(vibraphone, "1q 4q 5q> 4q | 5q 4q 2h~", 4)
-        .Figure(pad, "*--- ---- ---- ---- *--- ---- ---- ----")
-        .Figure(bass, "0--- ---- 0--- ---- 0--- ---- ---- ----")
+        .Melody(vibraphone, "1q 4q 5q> 4q | 5q 4q 2q~ rq", 4)
+        .Figure(pad, "*--- ---- ---- ---- *--- ---- --.. ....")
+        .Figure(bass, "0--- ---- 0--- ---- 0--- ---- .... ....")
         .Drums({{drum::kRideCymbal, "x... x... x... x... x... x... x... ...."}});
     return song;
 }

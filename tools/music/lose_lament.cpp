@@ -16,9 +16,9 @@ Song LoseLament() {
         {"Fretless bass", program::kFretlessBass, 90, 64, 25, 86, 33, Voicing::RootPosition, 1.0});
 
     song.AddSection("Lament", 2, "1 6 | 4 1", {84, 58})
-        .Melody(piano, "+3q.> +2e +1q 6q | 4q. 3e 1h~", 3)
-        .Figure(strings, "*--- ---- ---- ---- ---- ---- ---- ----")
-        .Figure(bass, "0--- ---- ---- ---- ---- ---- ---- ----");
+        .Melody(piano, "+3q.> +2e +1q 6q | 4q. 3e 1q~ rq", 3)
+        .Figure(strings, "*--- ---- ---- ---- ---- ---- --.. ....")
+        .Figure(bass, "0--- ---- ---- ---- ---- ---- --.. ....");
     return song;
 }
 
