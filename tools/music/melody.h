@@ -29,7 +29,7 @@ struct MelodyLine {
 // octave; "#" and "b" raise or lower a semitone. The duration is s, e, q, h or w (sixteenth to
 // whole), optionally dotted "." and optionally a triplet "t"; "_" ties on another duration.
 // ">" accents the note and "~" holds it for its full length.
-// Example: "5e 5e +1q. 7e | 6h~ 5h>", two bars.
+// Example: "5e 5e +1q. 7e 6q | 6h~ 5h>", two bars.
 // degreeShift moves every note along the scale, to repeat a motif a step higher or lower.
 MelodyLine ParseMelody(std::string_view line, const Scale &scale, int octave, int degreeShift);
 
