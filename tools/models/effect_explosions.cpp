@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 #include "weapon_measures.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "shape_transforms.h"
 
 namespace models {
 
@@ -57,7 +57,7 @@ Shape MakeGroundFire() {
     Shape core = MakeSpikyBall(Polyhedron::Tetrahedron, 7, 19, 23, 33, paint::kFireWhite);
     fire.Append(Turned(std::move(core), Axis::Z, 0.3));
     fire = Stretched(std::move(fire), {1, 1, 1.1});
-    fire = Moved(std::move(fire), {0, 0, -shapes::BoundsOf(fire).lowest.z});
+    fire = StandingOnGround(std::move(fire));
     fire.Append(MakeWreckage());
     return fire;
 }

@@ -3,10 +3,10 @@
 
 #include <stdexcept>
 
+#include "shapes/transforms.h"
 #include "weapon_measures.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "shape_transforms.h"
 
 namespace models {
 

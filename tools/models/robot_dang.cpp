@@ -3,6 +3,7 @@
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
@@ -114,7 +115,7 @@ Shape MakeDang() {
     Shape robot = Joined({Trunk(), Head()});
     robot.Append(BothSides({Leg(), Shoulder(), Arm(), Exhaust()}));
     // Modelled a little larger than the boss should stand, for round numbers.
-    return StandingOnGround(Scaled(robot, 0.88));
+    return StandingOnGround(Stretched(robot, {0.88, 0.88, 0.88}));
 }
 
 }  // namespace models

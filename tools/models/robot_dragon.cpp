@@ -4,12 +4,15 @@
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
 
+using shapes::Axis;
 using shapes::Point2;
 using shapes::Point3;
+using shapes::Radians;
 using shapes::Shape;
 
 const shapes::Material kGreen = Paint(40, 165, 70, 0.5);
@@ -77,7 +80,7 @@ Shape Wing() {
     for (int finger = 2; finger < 5; ++finger) {
         wing.Append(MakeStrut(joints[1], joints[finger], 1.6, 0.6, 4, kGold));
     }
-    return Moved(TurnedAboutX(wing, 48), {-4, 4, 37});
+    return Moved(Turned(wing, Axis::X, Radians(48)), {-4, 4, 37});
 }
 
 Shape Tail() {

@@ -3,10 +3,13 @@
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
 
+using shapes::Axis;
+using shapes::Radians;
 using shapes::Shape;
 
 const shapes::Material kWhite = Paint(235, 240, 245, 0.5);
@@ -55,7 +58,7 @@ Shape Wing() {
         MakePlanProfile({{27, 32}, {30, 28}, {33, 30}, {30, 35}}, -0.7, 0.7, kYellow),
         MakePlanProfile({{1, 1}, {4, 1}, {28, 29.5}, {26, 30.5}}, 0.8, 1.6, kWhite),
     });
-    return Moved(TurnedAboutX(TurnedAboutY(wing, -30), 28), {1, 3.5, 38});
+    return Moved(Turned(Turned(wing, Axis::Y, Radians(-30)), Axis::X, Radians(28)), {1, 3.5, 38});
 }
 
 Shape TailFin() {

@@ -3,6 +3,7 @@
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {

@@ -3,6 +3,7 @@
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
@@ -74,9 +75,9 @@ Shape Head() {
 Shape Vanes() {
     const std::vector<Point2> upper{{4, 43}, {8, 47}, {17, 58}, {18, 53}, {12, 44}, {6, 40.5}};
     const std::vector<Point2> lower{{4, 38.5}, {7, 37}, {13, 29}, {11, 27.5}, {4, 35}};
-    return TurnedAboutZ(
+    return Turned(
         Joined({MakeFrontProfile(upper, 7, 8, kBlush), MakeFrontProfile(lower, 7, 8, kBlush)}),
-        -20);
+        shapes::Axis::Z, shapes::Radians(-20));
 }
 
 // A swept twin tail hanging from the side of the head.

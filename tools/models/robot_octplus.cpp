@@ -1,17 +1,19 @@
 // Octplus: an octopus mech in purple: a tall domed head with two big eyes and a metal collar,
 // eight jointed tentacle legs splayed around it, and a gun below the eyes.
 #include <cmath>
-#include <numbers>
 
 #include "robot_designs.h"
 #include "robot_parts.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
 
+using shapes::Axis;
 using shapes::Point2;
 using shapes::Point3;
+using shapes::Radians;
 using shapes::Shape;
 
 const shapes::Material kPurple = Paint(150, 60, 195, 0.5);
@@ -23,7 +25,7 @@ const shapes::Material kPupil = Paint(60, 20, 80, 0.8);
 // A point at distance out from the z axis in the ground direction of bearing degrees, where 0
 // is the robot's front (-x) and 90 its +y side.
 Point3 Outward(double bearing, double out, double z) {
-    const double radians = bearing * std::numbers::pi / 180;
+    const double radians = Radians(bearing);
     return {-out * std::cos(radians), out * std::sin(radians), z};
 }
 
@@ -44,7 +46,7 @@ Shape Head() {
     const std::vector<Point2> mantle{{9, 0},   {12, 3}, {13.5, 9}, {13, 16},
                                      {11, 22}, {7, 27}, {3, 29.5}, {0, 30}};
     return Joined({
-        Moved(TurnedAboutY(MakeLathe(mantle, 8, kPurple), 12), {1, 0, 20}),
+        Moved(Turned(MakeLathe(mantle, 8, kPurple), Axis::Y, Radians(12)), {1, 0, 20}),
         Moved(MakeFlatRing(10.5, 2.6, 8, 4, kMetal), {0, 0, 21.5}),
         MakeStrut({-6, 0, 20}, {-15, 0, 19}, 3, 2.2, 6, kMetal),
         MakeSideProfile({{9, 48}, {13, 48}, {15, 55}, {13, 55}}, -0.6, 0.6, kMetal),

@@ -1,5 +1,5 @@
-// Builders and moves for robot parts. Every solid here is one outline swept through scaled,
-// moved copies, so side faces are trapezoids and stay flat.
+// Builders for robot parts. Every solid here is one outline swept through scaled, moved
+// copies, so side faces are trapezoids and stay flat.
 #include "robot_parts.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "shapes/extrusion.h"
 #include "shapes/mirror.h"
 #include "shapes/outline.h"
+#include "shapes/transforms.h"
 
 namespace models {
 namespace {
@@ -92,11 +93,6 @@ Shape Sweep(std::vector<Point2> outline, const std::vector<LoftRing> &rings, End
     return solid;
 }
 
-Shape Transformed(Shape shape, Point3 column0, Point3 column1, Point3 column2) {
-    for (Point3 &p : shape.vertices) p = column0 * p.x + column1 * p.y + column2 * p.z;
-    return shape;
-}
-
 // The placement that keeps an outline at its own size: (u, v) on the two axes named by the
 // extrusion axis, along spanning from..to.
 shapes::Placement OwnSize(const std::vector<Point2> &outline, shapes::Axis axis, double from,
@@ -118,10 +114,6 @@ shapes::Placement OwnSize(const std::vector<Point2> &outline, shapes::Axis axis,
             break;
     }
     return {{middle.u, middle.v, along}, {size.u, size.v, depth}};
-}
-
-double Radians(double degrees) {
-    return degrees * std::numbers::pi / 180;
 }
 
 }  // namespace
@@ -171,7 +163,7 @@ Shape MakeLathe(const std::vector<Point2> &profile, int segments,
 }
 
 Shape MakeFlatRing(double radius, double thickness, int segments, int tubeSides,
-               const shapes::Material &material) {
+                   const shapes::Material &material) {
     std::vector<LoftRing> rings;
     for (Point2 p : EllipseOutline(tubeSides, thickness / 2, thickness / 2)) {
         rings.push_back({{0, 0, p.v}, radius + p.u});
@@ -187,34 +179,6 @@ Shape MakeStrut(Point3 from, Point3 to, double width, double endWidth, int sides
     return AlongSegment(rod, from, to);
 }
 
-Shape AlongSegment(Shape shape, Point3 from, Point3 to) {
-    const Point3 along = (to - from) * (1 / shapes::Length(to - from));
-    Point3 across{1, 0, 0};
-    const Point3 level = shapes::Cross({0, 0, 1}, along);
-    if (shapes::Length(level) > 1e-9) across = level * (1 / shapes::Length(level));
-    return Moved(Transformed(shape, across, shapes::Cross(along, across), along), from);
-}
-
-Shape TurnedAboutX(Shape shape, double degrees) {
-    const double c = std::cos(Radians(degrees)), s = std::sin(Radians(degrees));
-    return Transformed(shape, {1, 0, 0}, {0, c, s}, {0, -s, c});
-}
-
-Shape TurnedAboutY(Shape shape, double degrees) {
-    const double c = std::cos(Radians(degrees)), s = std::sin(Radians(degrees));
-    return Transformed(shape, {c, 0, -s}, {0, 1, 0}, {s, 0, c});
-}
-
-Shape TurnedAboutZ(Shape shape, double degrees) {
-    const double c = std::cos(Radians(degrees)), s = std::sin(Radians(degrees));
-    return Transformed(shape, {c, s, 0}, {-s, c, 0}, {0, 0, 1});
-}
-
-Shape Scaled(Shape shape, double factor) {
-    for (Point3 &p : shape.vertices) p = p * factor;
-    return shape;
-}
-
 Shape Joined(const std::vector<Shape> &parts) {
     Shape whole;
     for (const Shape &part : parts) whole.Append(part);
@@ -223,10 +187,6 @@ Shape Joined(const std::vector<Shape> &parts) {
 
 Shape BothSides(const std::vector<Shape> &leftParts) {
     return shapes::JoinMirroredHalves(Joined(leftParts));
-}
-
-Shape StandingOnGround(Shape shape) {
-    return Moved(shape, {0, 0, -shapes::BoundsOf(shape).lowest.z});
 }
 
 }  // namespace models

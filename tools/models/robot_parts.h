@@ -1,9 +1,8 @@
-// Builders and moves for robot parts: lofts, lathes, rings, struts between two points, turns.
+// Builders for robot parts: lofts, lathes, rings, struts between two points, and joined parts.
 #pragma once
 
 #include <vector>
 
-#include "shape_transforms.h"
 #include "shapes/shape.h"
 
 namespace models {
@@ -47,30 +46,16 @@ shapes::Shape MakeLathe(const std::vector<shapes::Point2> &profile, int segments
 // A ring around the z axis through the origin: radius to the middle of its tube, a tube of
 // tubeSides sides and thickness across, segments steps around.
 shapes::Shape MakeFlatRing(double radius, double thickness, int segments, int tubeSides,
-                       const shapes::Material &material);
+                           const shapes::Material &material);
 
 // A rod from one point to another with a regular cross-section of sides corners, tapering from
 // width across at from to endWidth across at to.
 shapes::Shape MakeStrut(shapes::Point3 from, shapes::Point3 to, double width, double endWidth,
                         int sides, const shapes::Material &material);
 
-// Carries a shape built along +z from the origin so that its z axis runs from one point towards
-// another, keeping its x axis as level as the direction allows.
-shapes::Shape AlongSegment(shapes::Shape shape, shapes::Point3 from, shapes::Point3 to);
-
-// The shape turned about the world x, y or z axis through the origin, right-handed, in degrees.
-shapes::Shape TurnedAboutX(shapes::Shape shape, double degrees);
-shapes::Shape TurnedAboutY(shapes::Shape shape, double degrees);
-shapes::Shape TurnedAboutZ(shapes::Shape shape, double degrees);
-// The shape scaled about the origin by the same factor on every axis.
-shapes::Shape Scaled(shapes::Shape shape, double factor);
-
 // Every part in one shape.
 shapes::Shape Joined(const std::vector<shapes::Shape> &parts);
 // A part modelled on the +y side together with its mirror image on the -y side.
 shapes::Shape BothSides(const std::vector<shapes::Shape> &leftParts);
-
-// Moves the shape in z so that its lowest vertex lies exactly on z = 0.
-shapes::Shape StandingOnGround(shapes::Shape shape);
 
 }  // namespace models

@@ -6,8 +6,8 @@
 #include <numbers>
 
 #include "scenery_solids.h"
-#include "scenery_transform.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 
@@ -57,9 +57,7 @@ Shape ChipModel() {
     chip.Append(shapes::MakeBox({{0, 0, kPackageTop + 1.5}, {40, 40, 3}}, kGold));
     chip.Append(shapes::MakeBox({{-8, 8, kPackageTop + 3.5}, {12, 12, 1}}, {170, 130, 40}));
     for (int quarter = 0; quarter < 4; ++quarter) {
-        Shape side = PinsAndTraces();
-        TurnAboutZ(side, quarter * std::numbers::pi / 2);
-        chip.Append(side);
+        chip.Append(Turned(PinsAndTraces(), shapes::Axis::Z, quarter * std::numbers::pi / 2));
     }
     return chip;
 }

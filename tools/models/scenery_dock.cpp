@@ -5,15 +5,16 @@
 // floor would show its underside in front of the robots.
 #include "scenery_models.h"
 
+#include <utility>
 #include <vector>
 
 #include "scenery_solids.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 
 using shapes::Material;
-using shapes::Point3;
 using shapes::Shape;
 
 namespace {
@@ -45,8 +46,7 @@ Shape Deck() {
     };
     Shape deck = MakeTiledSlab(Steps(-kHalfLength, kHalfLength, 15),
                                {kBack, -160, -100, -82, kEdge}, kQuayDepth, tile, kDarkSteel);
-    for (Point3 &vertex : deck.vertices) vertex.z += kDeck - kQuayDepth;
-    return deck;
+    return Moved(std::move(deck), {0, 0, kDeck - kQuayDepth});
 }
 
 // The bay's back wall with buttresses, a lit window band and an overhanging roof.
@@ -84,8 +84,7 @@ Shape TanksAndCrates() {
     for (double x : {80.0, 130.0}) {
         Shape tank = MakeLathe({{22, kDeck}, {22, 34}, {22, 44}, {22, 62}, {15, 74}, {0, 78}}, 8,
                                {white, band, white, white, white});
-        for (Point3 &vertex : tank.vertices) vertex = vertex + Point3{x, -172, 0};
-        stores.Append(tank);
+        stores.Append(Moved(std::move(tank), {x, -172, 0}));
     }
     const Material crates[] = {{204, 124, 56}, {116, 136, 84}};
     stores.Append(shapes::MakeBox({{188, -128, kDeck + 13}, {26, 26, 26}}, crates[0]));

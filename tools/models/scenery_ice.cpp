@@ -9,15 +9,17 @@
 #include <initializer_list>
 #include <iterator>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "scenery_noise.h"
 #include "scenery_solids.h"
-#include "scenery_transform.h"
 #include "shapes/outline.h"
+#include "shapes/transforms.h"
 
 namespace models {
 
+using shapes::Axis;
 using shapes::Material;
 using shapes::Point2;
 using shapes::Point3;
@@ -36,10 +38,9 @@ Shape Crystal(double radius, double height, const Material &ice) {
 // Leans a crystal outwards towards heading and moves its foot out to distance, keeping the
 // foot's lowest corner above the ground inside the mound.
 Shape Leaning(Shape crystal, double lean, double heading, double distance, double radius) {
-    TurnAboutY(crystal, lean);
-    Move(crystal, {distance, 0, radius * std::sin(lean) + 1});
-    TurnAboutZ(crystal, heading);
-    return crystal;
+    Shape leaning = Moved(Turned(std::move(crystal), Axis::Y, lean),
+                          {distance, 0, radius * std::sin(lean) + 1});
+    return Turned(std::move(leaning), Axis::Z, heading);
 }
 
 }  // namespace
@@ -124,9 +125,7 @@ Shape WavesModel() {
         MakeLathe({{84, kWaterTop - 15}, {92, kWaterTop - 7}, {70, kWaterTop}, {0, kWaterTop}}, 14,
                   {{52, 118, 180}, water, {96, 178, 230}});
     for (int k = 0; k < kCrests; ++k) {
-        Shape crest = Crest(kWaterTop + 12);
-        TurnAboutZ(crest, kTurn * k / kCrests);
-        waves.Append(crest);
+        waves.Append(Turned(Crest(kWaterTop + 12), Axis::Z, kTurn * k / kCrests));
     }
     return waves;
 }

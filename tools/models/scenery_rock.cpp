@@ -19,10 +19,6 @@ namespace {
 
 using Triangle = std::array<int, 3>;
 
-Point3 Unit(Point3 v) {
-    return v * (1 / shapes::Length(v));
-}
-
 struct Sphere {
     std::vector<Point3> directions;
     std::vector<Triangle> triangles;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 
@@ -14,27 +15,11 @@ using shapes::Point2;
 using shapes::Point3;
 using shapes::Shape;
 
-namespace {
-
-Point3 Unit(Point3 v) {
-    return v * (1 / shapes::Length(v));
-}
-
-}  // namespace
-
 Shape MakeBeam(Point3 from, Point3 to, double width, double depth, const Material &material) {
-    Point3 along = to - from;
-    if (shapes::Length(along) == 0) throw std::invalid_argument("beam of no length");
-    Point3 direction = Unit(along);
-    Point3 sideways = shapes::Cross({0, 0, 1}, direction);
-    sideways = shapes::Length(sideways) < 1e-9 ? Point3{0, 1, 0} : Unit(sideways);
-    // sideways, across, direction form a right-handed frame, so the unit box keeps its winding.
-    Point3 across = shapes::Cross(direction, sideways);
-    Shape beam = shapes::MakeBox({{0, 0, 0.5}, {1, 1, 1}}, material);
-    for (Point3 &v : beam.vertices) {
-        v = from + sideways * (v.x * width) + across * (v.y * depth) + along * v.z;
-    }
-    return beam;
+    const double length = shapes::Length(to - from);
+    const Point3 uprightWidth{0, 1, 0};
+    return AlongSegment(shapes::MakeBox({{0, 0, length / 2}, {width, depth, length}}, material),
+                        from, to, uprightWidth);
 }
 
 Shape MakeFrustum(const Frustum &frustum, const Material &material) {

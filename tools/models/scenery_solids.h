@@ -10,7 +10,8 @@
 namespace models {
 
 // A straight beam of rectangular cross-section (width sideways, depth across) from one point
-// to another; its sides stay level where the beam is not vertical.
+// to another; its sides stay level where the beam is not vertical, and a vertical beam has its
+// width along y.
 shapes::Shape MakeBeam(shapes::Point3 from, shapes::Point3 to, double width, double depth,
                        const shapes::Material &material);
 

@@ -2,13 +2,15 @@
 #include "scenery_models.h"
 
 #include <numbers>
+#include <utility>
 
 #include "scenery_rock.h"
-#include "scenery_transform.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 
 namespace models {
 
+using shapes::Axis;
 using shapes::Material;
 using shapes::Shape;
 
@@ -16,9 +18,7 @@ Shape MeteoriteModel() {
     RockPaint paint{{{168, 146, 120}, {148, 130, 110}, {182, 166, 142}, {136, 122, 106}},
                     {96, 82, 72}};
     RockForm form{{112, 92, 80}, 2, 17, 12, 0.3, 5, 0.2};
-    Shape rock = MakeRock(form, paint);
-    StandOnGround(rock);
-    return rock;
+    return StandingOnGround(MakeRock(form, paint));
 }
 
 namespace {
@@ -32,10 +32,8 @@ Shape Flames() {
     for (int k = 0; k < tongues; ++k) {
         double length = 26 + 10 * (k % 3);
         Shape flame = shapes::MakeCone({{0, 0, length / 2}, {18, 18, length}}, 6, colours[k % 3]);
-        TurnAboutY(flame, 0.45);
-        Move(flame, {-6, 0, 0});
-        TurnAboutZ(flame, 2 * std::numbers::pi * k / tongues);
-        flames.Append(flame);
+        Shape splayed = Moved(Turned(std::move(flame), Axis::Y, 0.45), {-6, 0, 0});
+        flames.Append(Turned(std::move(splayed), Axis::Z, 2 * std::numbers::pi * k / tongues));
     }
     flames.Append(shapes::MakeCone({{0, 0, 21}, {26, 26, 42}}, 7, {255, 210, 90}));
     return flames;
@@ -48,11 +46,8 @@ Shape SmallMeteoriteModel() {
     RockPaint paint{{{150, 96, 70}, {130, 84, 64}, {168, 110, 76}, {235, 110, 40}}, {255, 150, 50}};
     RockForm form{{46, 42, 40}, 1, 5, 6, 0.22, 4, 0.16};
     Shape meteorite = MakeRock(form, paint);
-    Shape flames = Flames();
-    Move(flames, {0, 0, 6});
-    meteorite.Append(flames);
-    StandOnGround(meteorite);
-    return meteorite;
+    meteorite.Append(Moved(Flames(), {0, 0, 6}));
+    return StandingOnGround(std::move(meteorite));
 }
 
 }  // namespace models

@@ -4,10 +4,10 @@
 #include <numbers>
 
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 #include "weapon_outlines.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "shape_transforms.h"
 
 namespace models {
 

@@ -4,11 +4,11 @@
 #include <numbers>
 
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 #include "weapon_measures.h"
 #include "weapon_outlines.h"
 #include "weapon_paints.h"
 #include "weapon_solids.h"
-#include "shape_transforms.h"
 
 namespace models {
 

@@ -9,8 +9,8 @@
 #include <stdexcept>
 
 #include "shapes/outline.h"
+#include "shapes/transforms.h"
 #include "weapon_outlines.h"
-#include "shape_transforms.h"
 
 namespace models {
 
@@ -19,10 +19,6 @@ using shapes::Point3;
 using shapes::Shape;
 
 namespace {
-
-Point3 Unit(Point3 p) {
-    return p * (1 / shapes::Length(p));
-}
 
 bool IsFlat(const Shape &shape, const std::array<int, 4> &quad) {
     const Point3 &a = shape.vertices[quad[0]], &b = shape.vertices[quad[1]];

@@ -7,10 +7,6 @@
 
 namespace shapes {
 
-// The axis an outline is extruded along. The outline's (u, v) lie on the other two axes:
-// along X they are (y, z), along Y (x, z), along Z (x, y).
-enum class Axis { X, Y, Z };
-
 // Extrudes a simple polygon (at least 3 points, either winding, no crossing edges, no three
 // consecutive points on a line) along axis, stretched so that the solid fills the placement.
 // Concave outlines are allowed: their caps are cut into triangles.

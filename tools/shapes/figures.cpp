@@ -8,6 +8,7 @@
 #include "extrusion.h"
 #include "mirror.h"
 #include "solids.h"
+#include "transforms.h"
 
 namespace shapes {
 namespace {
@@ -47,17 +48,13 @@ Shape RobotTrunk(const RobotPaint &paint) {
     return trunk;
 }
 
-Shape Scaled(Shape shape, double scale) {
-    for (Point3 &p : shape.vertices) p = p * scale;
-    return shape;
-}
-
 }  // namespace
 
 Shape MakeRobotFigure(double height, const RobotPaint &paint) {
     Shape robot = RobotTrunk(paint);
     robot.Append(JoinMirroredHalves(RobotSide(paint)));
-    return Scaled(robot, height / 40);
+    const double scale = height / 40;
+    return Stretched(robot, {scale, scale, scale});
 }
 
 Shape MakeBlockTower(double width, const Material &walls, const Material &roof) {
@@ -85,8 +82,7 @@ Shape MakeMissile(double length, const Material &body, const Material &nose) {
         MakeCone({{0, 0, length * 0.85}, {thickness, thickness, length * 0.3}}, 6, nose));
     // Built along z from 0 to length; turned forward and centred on the origin.
     TurnUpToForward(missile);
-    for (Point3 &p : missile.vertices) p.x -= length / 2;
-    return missile;
+    return Moved(missile, {-length / 2, 0, 0});
 }
 
 }  // namespace shapes

@@ -53,7 +53,7 @@ bool HasNormal(const Shape &shape, const Face &face) {
         Point3 p2 = AsRead(shape.vertices[face.corners[(start + 2) % count]]);
         const Point3 a = p1 - p0, b = p2 - p1;
         if (Length(a) == 0 || Length(b) == 0) continue;
-        if (float(Length(Cross(a * (1 / Length(a)), b * (1 / Length(b))))) > 0) return true;
+        if (float(Length(Cross(Unit(a), Unit(b)))) > 0) return true;
     }
     return false;
 }

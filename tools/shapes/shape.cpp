@@ -122,4 +122,8 @@ double Length(Point3 a) {
     return std::sqrt(Dot(a, a));
 }
 
+Point3 Unit(Point3 a) {
+    return a * (1 / Length(a));
+}
+
 }  // namespace shapes

@@ -17,6 +17,9 @@ struct Point2 {
     double u = 0, v = 0;
 };
 
+// The three axes of model space; z points up from the ground.
+enum class Axis { X, Y, Z };
+
 // A surface colour with its specular strength 0..1, as the object format stores it.
 struct Material {
     uint8_t red = 255, green = 255, blue = 255;
@@ -73,5 +76,7 @@ Point3 operator*(Point3 a, double scale);
 double Dot(Point3 a, Point3 b);
 Point3 Cross(Point3 a, Point3 b);
 double Length(Point3 a);
+// a scaled to length 1; a must not be the zero vector.
+Point3 Unit(Point3 a);
 
 }  // namespace shapes
