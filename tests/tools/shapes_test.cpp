@@ -19,6 +19,7 @@
 #include "shapes/object_file.h"
 #include "shapes/panel.h"
 #include "shapes/solids.h"
+#include "shapes/transforms.h"
 #include "trazel.h"
 
 using namespace shapes;
@@ -87,6 +88,23 @@ std::vector<ClosedCase> ClosedCases() {
              return JoinMirroredHalves(MakePrism({{0, 6, 8}, {4, 4, 16}}, 6, kRed));
          },
          false},
+        {"ConeAlongASlantSegment",
+         [] {
+             return AlongSegment(MakeCone({{0, 0, 5}, {4, 4, 10}}, 7, kRed), {3, -2, 1},
+                                 {-4, 5, 9});
+         },
+         true},
+        {"ConeCarriedThenMirrored",
+         [] {
+             return MirrorInY(
+                 AlongSegment(MakeCone({{0, 0, 5}, {4, 4, 10}}, 7, kRed), {3, 2, 1}, {-4, 8, 9}));
+         },
+         true},
+        {"ConeStretched",
+         [] {
+             return Stretched(MakeCone(kOffCentre, 5, kRed), {2, 0.5, 3});
+         },
+         true},
     };
     for (int sides : {3, 4, 5, 8, 9, 24}) {
         std::string count = std::to_string(sides);
@@ -103,6 +121,8 @@ std::vector<ClosedCase> ClosedCases() {
                          [=] { return MakeExtrusion(kElbow, axis, kOffCentre, kRed); }, false});
         cases.push_back(
             {"Star" + along, [=] { return MakeExtrusion(kStar, axis, kOffCentre, kRed); }, false});
+        cases.push_back({std::string("ConeTurnedAbout") + axisName,
+                         [=] { return Turned(MakeCone(kOffCentre, 5, kRed), axis, 0.7); }, true});
     }
     return cases;
 }
