@@ -16,7 +16,9 @@
 #include "main_window_host.h"
 #include "platform/music.h"
 #include "platform/sound_effects.h"
+#include "settings_values.h"
 #include "shield_window.h"
+#include "state_texts.h"
 #include "version_dialog.h"
 
 namespace match {
@@ -31,11 +33,15 @@ struct Hosts {
     platform::Music &music;
 };
 
+// Opens the engine (OpenTrazel, or a stand-in that tests use to make it fail).
+using EngineOpener = int32_t (*)(int32_t messages);
+
 class TMainFrm {
   public:
     // Opens the engine and builds the scene, the stage, the recorder, the robots and the small
-    // windows. If the engine cannot be opened, says so and builds nothing (EngineOpen is false).
-    explicit TMainFrm(const Hosts &hosts);
+    // windows. If the engine cannot be opened, says so and builds nothing (EngineOpen is false);
+    // every handler then does nothing.
+    explicit TMainFrm(const Hosts &hosts, EngineOpener openEngine = OpenTrazel);
     TMainFrm(const TMainFrm &) = delete;
     TMainFrm &operator=(const TMainFrm &) = delete;
     virtual ~TMainFrm();
@@ -45,15 +51,26 @@ class TMainFrm {
     // --- The window (main_window.cpp) ---
     // Once the window exists: cursor, shield window, the settings.
     void OnWindowCreated();
+    // Puts settings values into effect: shield window, model mode, sound, port, view, levels and
+    // high scores.
+    void ApplySettings(const SettingsValues &settings);
     // The close check: true when the window may close (then the loop is asked to end).
     virtual bool OnCloseQuery();
+
+    // --- The loop (game_loop.cpp) ---
     // The nested game loop: handles events and ticks until the program quits or it is stopped.
     void RunLoop();
     // One fixed 50 ms step when it is due (and the catching up after a stall).
     void TickGame();
+    // Milliseconds until the next step is due; 0 when it is due or overdue.
+    uint32_t WaitForNextStep();
+
+    // --- Painting (painting.cpp) ---
     // Renders and presents a frame onto the window's drawing context.
     void OnPaint(cairo_t *window);
     void DrawBackground();
+
+    // --- Mouse and keys (input.cpp) ---
     // The ground point under a client point.
     battle::GroundPoint GroundPick(ClientPoint point) const;
     void OnSize(int32_t width, int32_t height);
@@ -73,14 +90,20 @@ class TMainFrm {
     void EnterEnding();
     void ClearHighScores();
 
-    // --- Screens (screens.cpp) ---
+    // The computer robot self's orders against opponent at level 1..8.
+    void CpuTactics(battle::TFream &self, battle::TFream &opponent, int32_t level);
+
+    // --- Screens (state_texts.cpp, title_demo.cpp, ending.cpp) ---
+    // The texts of the current state, in drawing order.
+    TextList StateTexts() const;
     void DrawStateTexts();
     void TitleDemoSetup();
     void TitleDemoStep();
+    void TitleTexts(TextList &texts) const;
     void EndingStep();
-
-    // --- The computer opponent (cpu_tactics.cpp) ---
-    void CpuTactics(battle::TFream &self, battle::TFream &opponent, int32_t level);
+    void EndingTexts(TextList &texts) const;
+    // Line line of a list that rises from below into place at top during the first 300 steps.
+    int32_t RisingLineY(int32_t top, int32_t height, int32_t line) const;
 
     // --- Commands (commands.cpp) ---
     void RunCommand(int32_t command);
@@ -102,6 +125,7 @@ class TMainFrm {
     int32_t currentLevel = 0;
     int32_t levelReached = 4;
     int32_t totalScore = 0;
+    // Level n's entry is [n - 1]; the names are UTF-8.
     std::array<std::string, kLevels> highName;
     std::array<int32_t, kLevels> highScore{};
     int32_t roundsWon = 0, roundsPlayed = 0;
@@ -125,9 +149,51 @@ class TMainFrm {
 
   private:
     void PlayEffect(const char *fileName);
+    // Plays a music file of the game's data; a missing file leaves the game silent.
     void PlayMusic(const std::string &fileName);
     void StopMusic();
+    void UpdateShieldWindow();
+    void ShowShieldWindow(int32_t x, int32_t y);
+    void PlayStep();
+    void ReplayStep();
+    void DirectMatchCamera();
+    void ResolveCombat();
+    void TickRobots();
+    void CountDownResult();
+    void FinishVersusMatch();
+    void ScoreWonRound();
+    void EndingEvents();
+    void AimEndingCamera();
+    void DrawFrameRate();
+    void ToggleShieldWindow();
+    void OpenHelp();
+
+    bool engineOpened_ = false;
 };
+
+// The score of a won round: 20 points for every 25 steps left, 40 for each point of shield.
+int32_t RoundScore(int32_t timeCount, int32_t shield);
+
+// Where the two robots start a round: the answering side of a linked match at +200 on both PCs.
+struct StartPositions {
+    float own, enemy;
+};
+StartPositions StartPositionsFor(int32_t versusMode);
+
+// The colours of the names shown at a round's start: the answering side cyan on both PCs.
+struct NameColours {
+    TzColor own, enemy;
+};
+NameColours NameColoursFor(int32_t versusMode);
+
+// Which robot comes first in a play step's combat and robot steps: the answering side's, so both
+// PCs of a linked match compute the same outcome.
+bool OwnRobotFirst(int32_t versusMode);
+
+// Where a scene instance stands.
+inline Vector3 PositionOf(const ObjectStruct &instance) {
+    return Vector3{instance.x, instance.y, instance.z};
+}
 
 // Mouse mastery of a definition record: the sum over levels i = 0..7 of (i + 10) x score / 10.
 int32_t Mastery(const battle::DefinitionRecord &record);

@@ -20,6 +20,7 @@ void MatchTest::SetUp() {
     window = std::make_unique<match::TMainFrm>(hosts.Hosts());
     ASSERT_TRUE(window->EngineOpen());
     window->OnSize(640, 480);
+    window->OnWindowCreated();
 }
 
 void MatchTest::TearDown() {
@@ -37,4 +38,24 @@ void MatchTest::Steps(int count) {
         hosts.window.now = window->tickBase + 51;  // due, and not late enough to skip painting
         window->TickGame();
     }
+}
+
+void MatchTest::StartRoundInLoop() {
+    window->loopRunning = true;
+    window->StartRound();
+}
+
+int MatchTest::StepsWhile(int32_t from, int limit) {
+    int steps = 0;
+    while (window->gameState == from && steps < limit) {
+        Steps(1);
+        ++steps;
+    }
+    return steps;
+}
+
+void MatchTest::StartFight() {
+    StartRoundInLoop();
+    Steps(61);
+    ASSERT_EQ(window->gameState, match::kFight);
 }

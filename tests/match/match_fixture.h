@@ -16,6 +16,12 @@ class MatchTest : public ::testing::Test {
     void TickAfter(uint32_t milliseconds);
     // Runs count game steps, each due by 51 ms, so each is painted.
     void Steps(int count);
+    // Starts a solo round as the Start command does from inside the running game loop.
+    void StartRoundInLoop();
+    // Runs steps until the state leaves from, at most limit of them; the steps taken.
+    int StepsWhile(int32_t from, int limit);
+    // Starts a round and runs its 60 ready steps and the first fighting step.
+    void StartFight();
 
     FakeHosts hosts;
     std::unique_ptr<match::TMainFrm> window;

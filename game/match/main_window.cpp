@@ -1,0 +1,101 @@
+// The game window's construction, settings, close check and destruction, and its sound calls.
+#include "main_window.h"
+
+#include "platform/paths.h"
+
+namespace match {
+
+TMainFrm::TMainFrm(const Hosts &hosts, EngineOpener openEngine) : hosts_(hosts) {
+    if (openEngine(1) == 0) {
+        hosts_.window.ShowMessage("Trazelのオープンに失敗しました。", "ERROR", MessageIcon::Warning,
+                                  MessageButtons::Ok);
+        return;
+    }
+    engineOpened_ = true;
+    battle::InitialiseScene(scene);
+    backColour = TZ_RGB(0, 0, 0);
+    stage = std::make_unique<battle::TSubFrm>();
+    recorder = std::make_unique<battle::TRecord>(battle::TRecord::kMostFrames);
+    myFream = std::make_unique<battle::TFream>(scene, hosts_.sounds);
+    enemyFream = std::make_unique<battle::TFream>(scene, hosts_.sounds);
+    thirdFream = std::make_unique<battle::TFream>(scene, hosts_.sounds);
+    shieldWindow = std::make_unique<TInforDlg>(hosts_.shieldWindow);
+    versionDialog = std::make_unique<THelpDlg>(hosts_.versionDialog);
+    floatMenu = std::make_unique<TFloatDlg>(hosts_.floatMenu, hosts_.window);
+    timeCount = 0;
+    gameState = kTitle;
+    selectedLevel = 1;
+    versusMode = kSolo;
+    freamDirty = false;
+    roundsWon = roundsPlayed = 0;
+    framePath = "MyFream.frm";
+    ClearHighScores();
+}
+
+TMainFrm::~TMainFrm() {
+    if (!engineOpened_) return;
+    // The last tune would otherwise play on after the window has gone.
+    StopMusic();
+    myFream.reset();
+    enemyFream.reset();
+    thirdFream.reset();
+    shieldWindow.reset();
+    recorder.reset();
+    stage.reset();
+    versionDialog.reset();
+    floatMenu.reset();
+    CloseTrazel();
+}
+
+void TMainFrm::OnWindowCreated() {
+    if (!EngineOpen()) return;
+    hosts_.window.SetCursor(kAimCursor);
+    ApplySettings(SettingsValues{});
+}
+
+void TMainFrm::ApplySettings(const SettingsValues &settings) {
+    if (!EngineOpen()) return;
+    if (settings.shieldOpen) ShowShieldWindow(settings.shieldX, settings.shieldY);
+    SetModelMode(settings.modelMode);
+    midiOn = settings.midiOn;
+    waveOn = settings.waveOn;
+    for (battle::TFream *fream : {myFream.get(), enemyFream.get(), thirdFream.get()})
+        fream->soundOn = waveOn ? 1 : 0;
+    commPort = settings.commPort;
+    stage->viewMode = settings.viewMode;
+    levelReached = settings.levelReached;
+    highScore = settings.highScore;
+    highName = settings.highName;
+}
+
+bool TMainFrm::OnCloseQuery() {
+    loopRunning = false;
+    return true;
+}
+
+void TMainFrm::ShowShieldWindow(int32_t x, int32_t y) {
+    shieldWindow->SetNames(versusMode, DisplayName(myFream->record),
+                           DisplayName(enemyFream->record));
+    hosts_.shieldWindow.Open(x, y);
+}
+
+void TMainFrm::UpdateShieldWindow() {
+    shieldWindow->Update(versusMode, myFream->shield, roundsWon, enemyFream->shield,
+                         roundsPlayed - roundsWon);
+}
+
+void TMainFrm::PlayEffect(const char *fileName) {
+    if (waveOn) hosts_.sounds.Play(fileName);
+}
+
+void TMainFrm::PlayMusic(const std::string &fileName) {
+    if (!midiOn) return;
+    std::optional<std::string> path = platform::FindDataFile(fileName);
+    if (path) hosts_.music.Play(*path);
+}
+
+void TMainFrm::StopMusic() {
+    hosts_.music.Stop();
+}
+
+}  // namespace match

@@ -1,0 +1,52 @@
+// A robot's mouse mastery and its name as screen text.
+#include <glib.h>
+
+#include "main_window.h"
+
+namespace match {
+namespace {
+
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// One Shift_JIS character as UTF-8, or nothing when the bytes are not one.
+bool ConvertCharacter(std::string_view bytes, std::string &text) {
+    gsize written = 0;
+    gchar *converted = g_convert(bytes.data(), static_cast<gssize>(bytes.size()), "UTF-8", "CP932",
+                                 nullptr, &written, nullptr);
+    if (converted == nullptr) return false;
+    text.append(converted, written);
+    g_free(converted);
+    return true;
+}
+
+}  // namespace
+
+int32_t Mastery(const battle::DefinitionRecord &record) {
+    int32_t mastery = 0;
+    for (int32_t i = 0; i < kLevels; ++i) mastery += (i + 10) * record.score[i] / 10;
+    return mastery;
+}
+
+// Character by character, so that bytes which are not Shift_JIS (a damaged frame file) show as
+// "?" and the rest of the name still reads.
+std::string DisplayName(const battle::DefinitionRecord &record) {
+    std::string_view name = battle::NameOf(record);
+    std::string text;
+    size_t i = 0;
+    while (i < name.size()) {
+        unsigned char byte = static_cast<unsigned char>(name[i]);
+        size_t length = IsLeadByte(byte) && i + 1 < name.size() ? 2 : 1;
+        if (byte < 0x80) {
+            text += static_cast<char>(byte);
+        } else if (!ConvertCharacter(name.substr(i, length), text)) {
+            text += '?';
+            length = 1;
+        }
+        i += length;
+    }
+    return text;
+}
+
+}  // namespace match
