@@ -111,6 +111,23 @@ class FakeVersionDialogHost : public match::VersionDialogHost {
     std::map<int32_t, std::string> texts;
 };
 
+class RecordingSoundEffects : public platform::SoundEffects {
+  public:
+    void Play(const std::string &fileName) override { played.push_back(fileName); }
+    std::vector<std::string> played;
+};
+
+// Remembers the files started ("play <path>") and the stops ("stop"), in order.
+class RecordingMusic : public platform::Music {
+  public:
+    int Play(const std::string &fileName) override {
+        calls.push_back("play " + fileName);
+        return 0;
+    }
+    void Stop() override { calls.push_back("stop"); }
+    std::vector<std::string> calls;
+};
+
 // All the fakes, wired into the Hosts a TMainFrm takes.
 struct FakeHosts {
     FakeWindowHost window;
@@ -119,8 +136,10 @@ struct FakeHosts {
     FakeVersionDialogHost versionDialog;
     platform::SilentSoundEffects silentSounds;
     platform::SilentMusic silentMusic;
-    platform::SoundEffects *sounds = &silentSounds;
-    platform::Music *music = &silentMusic;
+    RecordingSoundEffects recordedSounds;
+    RecordingMusic recordedMusic;
+    platform::SoundEffects *sounds = &recordedSounds;
+    platform::Music *music = &recordedMusic;
 
     match::Hosts Hosts() {
         return match::Hosts{window, floatMenu, shieldWindow, versionDialog, *sounds, *music};
