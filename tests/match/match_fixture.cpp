@@ -59,3 +59,13 @@ void MatchTest::StartFight() {
     Steps(61);
     ASSERT_EQ(window->gameState, match::kFight);
 }
+
+int MatchTest::WinRound() {
+    window->enemyFream->shield = -1;
+    return StepsWhile(match::kFight, 40);
+}
+
+int MatchTest::LoseRound() {
+    window->myFream->shield = -1;
+    return StepsWhile(match::kFight, 40);
+}

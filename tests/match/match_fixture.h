@@ -22,6 +22,10 @@ class MatchTest : public ::testing::Test {
     int StepsWhile(int32_t from, int limit);
     // Starts a round and runs its 60 ready steps and the first fighting step.
     void StartFight();
+    // End the fight with the enemy's or the own shield broken; the steps it took (a knockback
+    // may delay the end).
+    int WinRound();
+    int LoseRound();
 
     FakeHosts hosts;
     std::unique_ptr<match::TMainFrm> window;

@@ -9,13 +9,6 @@ using namespace match;
 
 class MatchRulesTest : public MatchTest {
   protected:
-    // Ends the fight with a shield broken; the steps it took (a knockback may delay the end).
-    int BreakShield(battle::TFream &fream) {
-        fream.shield = -1;
-        return StepsWhile(kFight, 40);
-    }
-    int WinRound() { return BreakShield(*window->enemyFream); }
-    int LoseRound() { return BreakShield(*window->myFream); }
     // Ends the fight by time with the given shields.
     void EndByTime(int32_t own, int32_t enemy) {
         window->myFream->shield = own;
@@ -260,67 +253,4 @@ TEST_F(MatchRulesTest, StartDoesNothingDuringARoundAndReturnsToTheTitleWithoutAL
     window->versusMode = kVersusWanted;
     window->StartRound();
     EXPECT_EQ(window->gameState, kTitle);
-}
-
-TEST_F(MatchRulesTest, VersusResultsCannotBeCutShort) {
-    window->versusMode = kLinkedAnswering;
-    window->gameState = kRoundWon;
-    window->resultCount = 50;
-    window->loopRunning = true;
-    window->StartRound();
-    EXPECT_EQ(window->gameState, kRoundWon);
-}
-
-TEST_F(MatchRulesTest, TheAnsweringSideStartsAtPlusTwoHundredOnBothMachines) {
-    EXPECT_EQ(StartPositionsFor(kSolo).own, 200.0f);
-    EXPECT_EQ(StartPositionsFor(kLinkedAnswering).own, 200.0f);
-    EXPECT_EQ(StartPositionsFor(kLinkedCalling).own, -200.0f);
-    EXPECT_EQ(StartPositionsFor(kLinkedCalling).enemy, 200.0f);
-    EXPECT_TRUE(OwnRobotFirst(kSolo));
-    EXPECT_TRUE(OwnRobotFirst(kLinkedAnswering));
-    EXPECT_FALSE(OwnRobotFirst(kLinkedCalling));
-    EXPECT_EQ(NameColoursFor(kLinkedCalling).own, kRed);
-    EXPECT_EQ(NameColoursFor(kLinkedAnswering).own, kCyan);
-    window->versusMode = kLinkedCalling;
-    StartRoundInLoop();
-    EXPECT_EQ(window->myFream->pos, (battle::GroundPoint{-200, 0}));
-    EXPECT_EQ(window->enemyFream->pos, (battle::GroundPoint{200, 0}));
-}
-
-TEST_F(MatchRulesTest, ADecidedVersusMatchCountsInTheOwnRecord) {
-    window->loopRunning = true;
-    window->versusMode = kLinkedCalling;
-    window->gameState = kRoundWon;
-    window->roundsWon = 2;
-    window->roundsPlayed = 3;
-    window->resultCount = 0;
-    window->StepMatch();
-    EXPECT_EQ(window->gameState, kTitle);
-    EXPECT_EQ(window->versusMode, kVersusWanted);
-    EXPECT_EQ(window->myFream->record.versusPlayed, 1);
-    EXPECT_EQ(window->myFream->record.versusWon, 1);
-    EXPECT_TRUE(window->freamDirty);
-    window->versusMode = kLinkedAnswering;
-    window->gameState = kRoundLost;
-    window->roundsWon = 1;
-    window->roundsPlayed = 3;
-    window->StepMatch();
-    EXPECT_EQ(window->myFream->record.versusPlayed, 2);
-    EXPECT_EQ(window->myFream->record.versusWon, 1);
-}
-
-TEST_F(MatchRulesTest, AVersusWinHeadlinesTheOwnNameAndKeepsTheHighScores) {
-    window->versusMode = kLinkedAnswering;
-    StartFight();
-    WinRound();
-    StepsWhile(kRoundWon, 200);
-    Steps(61);
-    WinRound();
-    EXPECT_EQ(window->roundsWon, 2);
-    EXPECT_EQ(window->highScore[0], 0);
-    EXPECT_EQ(window->selectedLevel, 1);
-    window->resultCount = 99;
-    TextList texts = window->StateTexts();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts[0].text, "My_Fream WIN");
 }
