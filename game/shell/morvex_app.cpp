@@ -1,0 +1,89 @@
+// The application object: start-up order, the close path and the end of the program.
+#include "morvex_app.h"
+
+#include "engine_messages.h"
+#include "game_window_events.h"
+#include "menu_bar.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kEngineFailedExitCode = 1;
+
+// Counts a call into the game for as long as it runs, also when it leaves by an exception.
+class CallScope {
+  public:
+    explicit CallScope(int &depth) : depth_(depth) { ++depth_; }
+    CallScope(const CallScope &) = delete;
+    CallScope &operator=(const CallScope &) = delete;
+    ~CallScope() { --depth_; }
+
+  private:
+    int &depth_;
+};
+
+}  // namespace
+
+TMorvexApp::TMorvexApp() {
+    g_set_application_name("Mor-Vex");
+}
+
+TMorvexApp::~TMorvexApp() {
+    game_.reset();
+    SetEngineMessageParent(nullptr);
+}
+
+int TMorvexApp::Run() {
+    frame_ = std::make_unique<TSDIDecFrame>(*this);
+    SetEngineMessageParent(frame_->Window());
+    windowHost_ = std::make_unique<GameWindowHost>(*this, frame_->Window(), frame_->GameArea());
+    floatMenu_ = std::make_unique<FloatMenuWindow>(*this);
+    shieldWindow_ = std::make_unique<ShieldWindow>(*this, frame_->Window());
+    versionDialog_ = std::make_unique<VersionDialogWindow>(frame_->Window());
+    game_ = std::make_unique<match::TMainFrm>(
+        match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, sounds_, music_});
+    if (!game_->EngineOpen()) {
+        // The game window has said why; without the engine there is no game to run.
+        game_.reset();
+        return kEngineFailedExitCode;
+    }
+    gtk_widget_realize(frame_->GameArea());
+    WithGame([](match::TMainFrm &game) { game.OnWindowCreated(); });
+    ConnectGameWindowEvents(frame_->Window(), frame_->GameArea(), *this);
+    frame_->Show();
+    if (game_) gtk_main();
+    return 0;
+}
+
+void TMorvexApp::WithGame(const std::function<void(match::TMainFrm &)> &call) {
+    if (!game_) return;
+    {
+        CallScope scope(callDepth_);
+        call(*game_);
+    }
+    if (callDepth_ == 0 && quitting_) Finish();
+}
+
+void TMorvexApp::RequestClose() {
+    if (quitting_ || !game_) return;
+    bool agreed = false;
+    WithGame([&agreed](match::TMainFrm &game) { agreed = game.OnCloseQuery(); });
+    if (!agreed) return;
+    // The game loop sees this at its next pass and ends; the outermost call into the game
+    // then finishes the program.
+    quitting_ = true;
+    if (callDepth_ == 0) Finish();
+}
+
+bool TMorvexApp::MenuOpen() const {
+    return frame_ && MenuBarOpen(frame_->MenuBar());
+}
+
+void TMorvexApp::Finish() {
+    if (!game_) return;
+    game_.reset();
+    if (gtk_main_level() > 0) gtk_main_quit();
+}
+
+}  // namespace shell

@@ -1,0 +1,49 @@
+// The application object "Mor-Vex": builds the frame, the hosts and the game window, runs the
+// GTK main loop, and ends the program once the game window has agreed to close.
+#pragma once
+
+#include <memory>
+
+#include "float_menu_window.h"
+#include "game_session.h"
+#include "game_window_host.h"
+#include "platform/music.h"
+#include "platform/sound_effects.h"
+#include "sdi_dec_frame.h"
+#include "shield_window.h"
+#include "version_dialog_window.h"
+
+namespace shell {
+
+class TMorvexApp : public GameSession {
+  public:
+    TMorvexApp();
+    TMorvexApp(const TMorvexApp &) = delete;
+    TMorvexApp &operator=(const TMorvexApp &) = delete;
+    ~TMorvexApp() override;
+
+    // Runs the game until the program ends; returns the exit code.
+    int Run();
+
+    void WithGame(const std::function<void(match::TMainFrm &)> &call) override;
+    bool Quitting() const override { return quitting_; }
+    void RequestClose() override;
+    bool MenuOpen() const override;
+
+  private:
+    // Destroys the game window (closing the engine) and ends the main loop.
+    void Finish();
+
+    platform::SilentSoundEffects sounds_;
+    platform::SilentMusic music_;
+    std::unique_ptr<TSDIDecFrame> frame_;
+    std::unique_ptr<GameWindowHost> windowHost_;
+    std::unique_ptr<FloatMenuWindow> floatMenu_;
+    std::unique_ptr<ShieldWindow> shieldWindow_;
+    std::unique_ptr<VersionDialogWindow> versionDialog_;
+    std::unique_ptr<match::TMainFrm> game_;
+    int callDepth_ = 0;
+    bool quitting_ = false;
+};
+
+}  // namespace shell
