@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Esc ends the program, with exit code 0.
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_game
+wait_for_window
+wait_for_title
+point_at_game
+xdotool key Escape
+wait_until 30 game_exited || fail "the program still runs after Esc"
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[ $status -eq 0 ] || fail "exit code $status after Esc"
+echo "Esc ended the program with exit code 0"
