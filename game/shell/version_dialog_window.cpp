@@ -22,6 +22,7 @@ void VersionDialogWindow::Open() {
     g_signal_connect(gtk_builder_get_object(builder_, "ok-button"), "clicked", G_CALLBACK(OnOk),
                      this);
     g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
+    g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
     gtk_widget_show(window_);
 }
 
@@ -55,6 +56,13 @@ void VersionDialogWindow::SetText(int32_t control, const std::string &text) {
 
 void VersionDialogWindow::OnOk(GtkButton *, gpointer self) {
     static_cast<VersionDialogWindow *>(self)->Close();
+}
+
+gboolean VersionDialogWindow::OnKeyPress(GtkWidget *, GdkEventKey *event, gpointer self) {
+    // Esc cancels a dialog; this one has nothing to cancel but its being open.
+    if (event->keyval != GDK_KEY_Escape) return FALSE;
+    static_cast<VersionDialogWindow *>(self)->Close();
+    return TRUE;
 }
 
 gboolean VersionDialogWindow::OnDelete(GtkWidget *, GdkEvent *, gpointer self) {

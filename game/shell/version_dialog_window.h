@@ -23,6 +23,7 @@ class VersionDialogWindow : public match::VersionDialogHost {
   private:
     GtkLabel *Control(int32_t control);
     static void OnOk(GtkButton *, gpointer self);
+    static gboolean OnKeyPress(GtkWidget *, GdkEventKey *event, gpointer self);
     static gboolean OnDelete(GtkWidget *, GdkEvent *, gpointer self);
 
     GtkWindow *frame_;
