@@ -1,9 +1,11 @@
 // The application object: start-up order, the close path and the end of the program.
 #include "morvex_app.h"
 
+#include "battle/model_library.h"
 #include "engine_messages.h"
 #include "game_window_events.h"
 #include "menu_bar.h"
+#include "platform/paths.h"
 
 namespace shell {
 
@@ -23,6 +25,13 @@ class CallScope {
     int &depth_;
 };
 
+// The model library beside the program or in the data folders; when there is none, the name it
+// should have, so the engine's message says which file is missing.
+std::string ModelLibrary() {
+    if (std::optional<std::string> found = platform::FindDataFile("morvex.m3d")) return *found;
+    return platform::DataFilePath(platform::ProgramPath(), "m3d").value_or("morvex.m3d");
+}
+
 }  // namespace
 
 TMorvexApp::TMorvexApp() {
@@ -41,6 +50,7 @@ int TMorvexApp::Run() {
     floatMenu_ = std::make_unique<FloatMenuWindow>(*this);
     shieldWindow_ = std::make_unique<ShieldWindow>(*this, frame_->Window());
     versionDialog_ = std::make_unique<VersionDialogWindow>(frame_->Window());
+    battle::SetModelLibraryPath(ModelLibrary());
     game_ = std::make_unique<match::TMainFrm>(
         match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, sounds_, music_});
     if (!game_->EngineOpen()) {
