@@ -62,6 +62,7 @@ int TMorvexApp::Run() {
     WithGame([](match::TMainFrm &game) { game.OnWindowCreated(); });
     ConnectGameWindowEvents(frame_->Window(), frame_->GameArea(), *this);
     frame_->Show();
+    shieldWindow_->RaiseAboveFrame();
     if (game_) gtk_main();
     return 0;
 }

@@ -46,6 +46,10 @@ void ShieldWindow::Position(int32_t *x, int32_t *y) {
     *y = y_;
 }
 
+void ShieldWindow::RaiseAboveFrame() {
+    if (IsOpen()) gdk_window_raise(gtk_widget_get_window(window_));
+}
+
 void ShieldWindow::Invalidate() {
     gtk_widget_queue_draw(area_);
 }

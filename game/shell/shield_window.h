@@ -20,6 +20,9 @@ class ShieldWindow : public match::ShieldWindowHost {
     bool IsOpen() override;
     void Position(int32_t *x, int32_t *y) override;
     void Invalidate() override;
+    // Puts the window back above the frame, which was shown after it; a window manager keeps it
+    // there from then on (it is transient for the frame).
+    void RaiseAboveFrame();
 
   private:
     static gboolean OnDelete(GtkWidget *, GdkEvent *, gpointer self);

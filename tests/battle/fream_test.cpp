@@ -164,11 +164,13 @@ TEST_F(FreamTest, SpecialAttackChargesThenFiresBothWeaponsEveryThirdTick) {
     for (int tick = 0; tick < 40; ++tick) {
         int32_t timer = tick == 0 ? 40 : robot->specialTimer;
         robot->Tick(opponent);
-        if (timer >= 20) EXPECT_EQ(robot->effect->data, &robot->powerMesh) << timer;
+        if (timer >= 20) {
+            EXPECT_EQ(robot->effect->data, &robot->powerMesh) << timer;
+        }
         if (GunFiredThisTick()) firedAt.push_back(timer);
     }
-    EXPECT_EQ(firedAt, (std::vector<int32_t>{18, 15, 12, 9,
-                                             6}));  // five gun slots; the sixth volley finds none
+    // Five gun slots: the sixth volley finds none free.
+    EXPECT_EQ(firedAt, (std::vector<int32_t>{18, 15, 12, 9, 6}));
     EXPECT_EQ(robot->specialTimer, 0);
     EXPECT_EQ(robot->effect->data, nullptr);
     EXPECT_EQ(sounds.played.front(), "SPAshot.wav");
