@@ -119,7 +119,7 @@ void TSubFrm::Chase(ObjectStruct &camera, GroundPoint a, GroundPoint b) {
 
 void TSubFrm::DemoShots(ObjectStruct &camera, Vector3 a, Vector3 b, int32_t n) {
     // The random draw is made only when the shot is old enough, as both PCs must agree.
-    if (n == 0 || (demo_.calls > 30 && NextRandom() % 100 < 5)) StartDemoShot(Ground(a), Ground(b));
+    if (n == 0 || (demo_.calls > 30 && RandomBelow(100) < 5)) StartDemoShot(Ground(a), Ground(b));
     ++demo_.calls;
     PlaceCamera(camera, GroundPoint{demo_.point.x + 50, demo_.point.y + 50},
                 static_cast<float>(demo_.height + 50));
@@ -128,9 +128,9 @@ void TSubFrm::DemoShots(ObjectStruct &camera, Vector3 a, Vector3 b, int32_t n) {
 
 void TSubFrm::StartDemoShot(GroundPoint a, GroundPoint b) {
     demo_.calls = 0;
-    demo_.angle = NextRandom() % 4096;
-    demo_.height = NextRandom() % 200;
-    demo_.kind = NextRandom() % 500;
+    demo_.angle = RandomBelow(4096);
+    demo_.height = RandomBelow(200);
+    demo_.kind = RandomBelow(500);
     float height = static_cast<float>(demo_.height);
     if (demo_.kind < 100) {
         demo_.point = MoveAlong(b, HeadingTo(a, b), height);  // beyond B, away from A

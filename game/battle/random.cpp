@@ -13,6 +13,10 @@ int32_t NextRandom() {
     return static_cast<int32_t>((state >> 16) & 0x7FFF);
 }
 
+int32_t RandomBelow(int32_t n) {
+    return NextRandom() % n;
+}
+
 void SeedRandom(uint32_t seed) {
     state = seed;
 }

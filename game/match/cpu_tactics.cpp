@@ -16,6 +16,7 @@ using battle::GroundPoint;
 using battle::HeadingTo;
 using battle::MoveAlong;
 using battle::ProjectileSlot;
+using battle::RandomBelow;
 using battle::TFream;
 
 // Within this distance of its move target the robot has arrived.
@@ -32,10 +33,6 @@ constexpr float kGunSidestep = 30.0f;
 constexpr int32_t kGunSidestepTurn = 1024;
 constexpr float kMissileSidestep = 10.0f;
 constexpr int32_t kMissileSidestepTurn = 1020;
-
-int32_t RandomBelow(int32_t n) {
-    return battle::NextRandom() % n;
-}
 
 // A chance of 1 in n; with n 0 it is certain and nothing is drawn.
 bool OneChanceIn(int32_t n) {

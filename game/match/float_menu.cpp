@@ -6,6 +6,7 @@
 #include "battle/fream.h"
 #include "game_states.h"
 #include "trazel.h"
+#include "window_painting.h"
 
 namespace match {
 namespace {
@@ -31,18 +32,6 @@ constexpr TzColor kHoveredText = TZ_RGB(255, 255, 255);
 constexpr TzColor kHoveredBackground = TZ_RGB(0, 0, 128);
 // The etched line between GUN and MISS in the window's layout, in pixels from the top.
 constexpr int32_t kSeparatorY = 36;
-
-void SetColour(cairo_t *dc, TzColor colour) {
-    cairo_set_source_rgb(dc, TZ_RED(colour) / 255.0, TZ_GREEN(colour) / 255.0,
-                         TZ_BLUE(colour) / 255.0);
-}
-
-void FillRectangle(cairo_t *dc, int32_t x, int32_t y, int32_t width, int32_t height,
-                   TzColor colour) {
-    SetColour(dc, colour);
-    cairo_rectangle(dc, x, y, width, height);
-    cairo_fill(dc);
-}
 
 void DrawBackground(cairo_t *dc) {
     FillRectangle(dc, 0, 0, TFloatDlg::kWidth, TFloatDlg::kHeight, kBackground);

@@ -6,6 +6,7 @@
 
 #include "game_states.h"
 #include "trazel.h"
+#include "window_painting.h"
 
 namespace match {
 namespace {
@@ -35,18 +36,6 @@ constexpr TzColor kLabelOnEmpty = TZ_RGB(0, 0, 0);
 // side's robot stands on the right on both PCs.
 bool OwnOnRight(int32_t versusMode) {
     return versusMode != kLinkedCalling;
-}
-
-void SetColour(cairo_t *dc, TzColor colour) {
-    cairo_set_source_rgb(dc, TZ_RED(colour) / 255.0, TZ_GREEN(colour) / 255.0,
-                         TZ_BLUE(colour) / 255.0);
-}
-
-void FillRectangle(cairo_t *dc, int32_t x, int32_t y, int32_t width, int32_t height,
-                   TzColor colour) {
-    SetColour(dc, colour);
-    cairo_rectangle(dc, x, y, width, height);
-    cairo_fill(dc);
 }
 
 void DrawText(cairo_t *dc, int32_t x, int32_t y, const char *align, const std::string &text,

@@ -14,10 +14,6 @@ constexpr int32_t kHelpSteps = 200;
 constexpr int32_t kSlideSteps = 50;
 constexpr int32_t kListStill = 300;
 
-int32_t Random(int32_t n) {
-    return battle::NextRandom() % n;
-}
-
 }  // namespace
 
 void TMainFrm::TitleDemoSetup() {
@@ -26,15 +22,15 @@ void TMainFrm::TitleDemoSetup() {
     myFream->SetVisible(false);
     int32_t previousLevel = currentLevel;
     do {
-        currentLevel = Random(kDemoStages) + 1;
+        currentLevel = battle::RandomBelow(kDemoStages) + 1;
     } while (currentLevel == previousLevel);
     stage->LoadStage(currentLevel, &backColour, scene);
-    int32_t a = Random(kDemoRobots) + 1;
+    int32_t a = battle::RandomBelow(kDemoRobots) + 1;
     battle::DefinitionRecord first = Roster(a);
     enemyFream->Reset(&first, true);
     int32_t b = 0;
     do {
-        b = Random(kDemoRobots) + 1;
+        b = battle::RandomBelow(kDemoRobots) + 1;
     } while (b == a);
     battle::DefinitionRecord second = Roster(b);
     thirdFream->Reset(&second, true);
