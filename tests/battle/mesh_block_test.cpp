@@ -45,7 +45,7 @@ class MeshBlockTest : public BattleTest {
     }
     bool Read(const std::vector<uint8_t> &bytes, ObjectData &mesh) {
         std::FILE *file = std::tmpfile();
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::rewind(file);
         bool read = ReadMesh(file, mesh);
         std::fclose(file);

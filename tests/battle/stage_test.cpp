@@ -1,6 +1,8 @@
 // The stage: loading each stage's scenery and obstacles, and the animation of every stage.
-#include "battle/stage.h"
+#include <memory>
+
 #include "battle/random.h"
+#include "battle/stage.h"
 
 #include "battle_fixture.h"
 
@@ -10,11 +12,17 @@ namespace {
 
 class StageTest : public BattleTest {
   protected:
+    // The stage frees its meshes before the engine closes.
+    void TearDown() override {
+        stageOwner.reset();
+        BattleTest::TearDown();
+    }
     void Load(int32_t number) { stage.LoadStage(number, &background, scene); }
     void Step(int32_t number, GroundPoint a = {0, 0}, GroundPoint b = {0, 0}) {
         stage.StepStage(scene, number, a, b);
     }
-    TSubFrm stage;
+    std::unique_ptr<TSubFrm> stageOwner = std::make_unique<TSubFrm>();
+    TSubFrm &stage = *stageOwner;
     TzColor background = 0;
 };
 
