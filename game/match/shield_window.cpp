@@ -91,16 +91,21 @@ void TInforDlg::SetNames(int32_t versusMode, const std::string &ownName,
     host_.Invalidate();
 }
 
-// A destroyed robot's shield is below zero; the gauge shows it at its minimum.
+// A destroyed robot's shield is below zero; the gauge shows it at its minimum. A gauge shows a
+// new value at once; new win counts wait for the window's next paint.
 void TInforDlg::Update(int32_t versusMode, int32_t ownShield, int32_t ownWins, int32_t peerShield,
                        int32_t peerWins) {
     int32_t own = std::clamp(ownShield, kGaugeMinimum, kGaugeMaximum);
     int32_t peer = std::clamp(peerShield, kGaugeMinimum, kGaugeMaximum);
     bool ownOnRight = OwnOnRight(versusMode);
-    rightGauge = ownOnRight ? own : peer;
-    leftGauge = ownOnRight ? peer : own;
+    int32_t right = ownOnRight ? own : peer;
+    int32_t left = ownOnRight ? peer : own;
+    bool gaugesChanged = right != rightGauge || left != leftGauge;
+    rightGauge = right;
+    leftGauge = left;
     rightWins = ownOnRight ? ownWins : peerWins;
     leftWins = ownOnRight ? peerWins : ownWins;
+    if (gaugesChanged) host_.Invalidate();
 }
 
 void TInforDlg::OnPaint(cairo_t *dc) {

@@ -46,11 +46,15 @@ TEST_F(ShieldWindowTest, TheOwnRobotIsOnTheRightExceptOnTheCallingPc) {
     }
 }
 
-TEST_F(ShieldWindowTest, NamesRepaintTheWindowButUpdatesWaitForTheNextPaint) {
+TEST_F(ShieldWindowTest, NamesAndNewGaugeValuesRepaintButWinsWaitForTheNextPaint) {
     window.SetNames(kSolo, "Own", "Peer");
     EXPECT_EQ(host.invalidations, 1);
     window.Update(kSolo, 50, 0, 50, 0);
-    EXPECT_EQ(host.invalidations, 1);
+    EXPECT_EQ(host.invalidations, 2);
+    window.Update(kSolo, 50, 1, 50, 0);
+    EXPECT_EQ(host.invalidations, 2);
+    window.Update(kSolo, 50, 1, 49, 0);
+    EXPECT_EQ(host.invalidations, 3);
 }
 
 TEST_F(ShieldWindowTest, GaugesStayWithinTheirRange) {
