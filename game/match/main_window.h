@@ -201,4 +201,8 @@ int32_t Mastery(const battle::DefinitionRecord &record);
 // The name of a definition record as UTF-8 text for the screen.
 std::string DisplayName(const battle::DefinitionRecord &record);
 
+// UTF-8 text right-aligned in cells character cells of the fixed-pitch face, where full-width
+// characters take two cells, as their two Shift_JIS bytes do; longer text is left as it is.
+std::string RightAligned(const std::string &text, int32_t cells);
+
 }  // namespace match

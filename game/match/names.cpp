@@ -1,6 +1,8 @@
 // A robot's mouse mastery and its name as screen text.
 #include <glib.h>
 
+#include <algorithm>
+
 #include "main_window.h"
 
 namespace match {
@@ -19,6 +21,12 @@ bool ConvertCharacter(std::string_view bytes, std::string &text) {
     text.append(converted, written);
     g_free(converted);
     return true;
+}
+
+// Half-width katakana and ASCII take one cell, everything else two.
+int32_t CellsOf(gunichar character) {
+    bool halfWidth = character < 0x80 || (character >= 0xFF61 && character <= 0xFF9F);
+    return halfWidth ? 1 : 2;
 }
 
 }  // namespace
@@ -47,6 +55,14 @@ std::string DisplayName(const battle::DefinitionRecord &record) {
         i += length;
     }
     return text;
+}
+
+std::string RightAligned(const std::string &text, int32_t cells) {
+    if (!g_utf8_validate(text.c_str(), static_cast<gssize>(text.size()), nullptr)) return text;
+    int32_t used = 0;
+    for (const gchar *at = text.c_str(); *at != '\0'; at = g_utf8_next_char(at))
+        used += CellsOf(g_utf8_get_char(at));
+    return std::string(static_cast<size_t>(std::max(cells - used, 0)), ' ') + text;
 }
 
 }  // namespace match

@@ -13,6 +13,8 @@ constexpr int32_t kDemoLevel = 6;
 constexpr int32_t kHelpSteps = 200;
 constexpr int32_t kSlideSteps = 50;
 constexpr int32_t kListStill = 300;
+// The holders' names stand right-aligned in a column this many characters wide.
+constexpr int32_t kNameCells = 20;
 
 }  // namespace
 
@@ -72,8 +74,8 @@ void TMainFrm::TitleTexts(TextList &texts) const {
     }
     for (int32_t i = 0; i <= kLevels; ++i) {
         std::string line = i == 0 ? std::string("HIGH SCORE")
-                                  : Format("Level%d %05dPOINTS %20s", i, highScore[i - 1],
-                                           highName[i - 1].c_str());
+                                  : Format("Level%d %05dPOINTS %s", i, highScore[i - 1],
+                                           RightAligned(highName[i - 1], kNameCells).c_str());
         texts.push_back(TextItem{line, w / 2, RisingLineY(h / 5, h, i), kCyan, height});
     }
 }

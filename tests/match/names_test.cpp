@@ -30,3 +30,11 @@ TEST(DisplayNameTest, ConvertsShiftJisNamesAndReplacesBytesThatAreNot) {
     std::fill(std::begin(record.name), std::end(record.name), 'x');
     EXPECT_EQ(DisplayName(record).size(), 19u);
 }
+
+TEST(RightAlignedTest, CountsFullWidthCharactersAsTwoCellsAndHalfWidthAsOne) {
+    EXPECT_EQ(RightAligned("MyFream", 10), "   MyFream");
+    EXPECT_EQ(RightAligned("機体", 10), "      機体");
+    EXPECT_EQ(RightAligned("ﾃｽﾄ", 10), "       ﾃｽﾄ");
+    EXPECT_EQ(RightAligned("機体ﾃｽﾄ", 7), "機体ﾃｽﾄ");
+    EXPECT_EQ(RightAligned("TooLongForTheColumn", 5), "TooLongForTheColumn");
+}
