@@ -11,8 +11,8 @@ void InstallEngineMessageBox();
 // The window the boxes stand over (null: none); the frame, once it exists.
 void SetEngineMessageParent(GtkWindow *parent);
 
-// While one lives, a draw handler is running: a message box there would run a nested loop
-// inside drawing, so messages wait for the next idle moment instead.
+// While one lives, a draw or size-allocate handler is running: a message box there would run a
+// nested loop inside drawing or layout, so messages wait for the next idle moment instead.
 class PaintScope {
   public:
     PaintScope();

@@ -1,4 +1,5 @@
-// The floating menu's host: a caption-less pop-up with its own drawing area and mouse capture.
+// The floating menu's host: a caption-less pop-up with a raised dialog frame around its own
+// drawing area, and mouse capture.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -26,6 +27,7 @@ class FloatMenuWindow : public match::FloatMenuHost {
     static gboolean OnButtonPress(GtkWidget *, GdkEventButton *event, gpointer self);
     static gboolean OnMotion(GtkWidget *, GdkEventMotion *event, gpointer self);
     static gboolean OnDraw(GtkWidget *, cairo_t *dc, gpointer self);
+    static gboolean OnDrawFrame(GtkWidget *window, cairo_t *dc, gpointer);
 
     GameSession &session_;
     GtkWidget *window_;

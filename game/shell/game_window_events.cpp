@@ -19,6 +19,7 @@ match::ClientPoint ClientPointOf(double x, double y) {
 }
 
 void OnSizeAllocate(GtkWidget *, GdkRectangle *allocation, gpointer data) {
+    PaintScope layingOut;
     int32_t width = allocation->width, height = allocation->height;
     SessionOf(data).WithGame(
         [width, height](match::TMainFrm &game) { game.OnSize(width, height); });
@@ -58,19 +59,27 @@ gboolean OnMotion(GtkWidget *, GdkEventMotion *event, gpointer data) {
     return TRUE;
 }
 
-int32_t GameKey(guint keyval) {
-    switch (keyval) {
-        case GDK_KEY_Escape:
-            return kEscapeKey;
-        case GDK_KEY_1:
-        case GDK_KEY_KP_1:
-            return kGunKey;
-        case GDK_KEY_2:
-        case GDK_KEY_KP_2:
-            return kMissileKey;
-        default:
-            return 0;
+// The game's keys are the physical keys: Esc, and the keys that carry the digits 1 and 2 in the
+// keyboard's current layout, whatever Shift or Ctrl make of them (on some layouts the digit is
+// the shifted character). The keypad's digits are other keys.
+int32_t GameKey(const GdkEventKey &event) {
+    if (event.keyval == GDK_KEY_Escape) return kEscapeKey;
+    GdkKeymap *keymap = gdk_keymap_get_for_display(gdk_window_get_display(event.window));
+    GdkKeymapKey *keys = nullptr;
+    guint *keyvals = nullptr;
+    gint count = 0;
+    int32_t key = 0;
+    if (gdk_keymap_get_entries_for_keycode(keymap, event.hardware_keycode, &keys, &keyvals,
+                                           &count)) {
+        for (gint i = 0; i < count && key == 0; ++i) {
+            if (keys[i].group != event.group) continue;
+            if (keyvals[i] == GDK_KEY_1) key = kGunKey;
+            if (keyvals[i] == GDK_KEY_2) key = kMissileKey;
+        }
+        g_free(keys);
+        g_free(keyvals);
     }
+    return key;
 }
 
 gboolean OnKeyPress(GtkWidget *frame, GdkEventKey *event, gpointer data) {
@@ -81,8 +90,10 @@ gboolean OnKeyPress(GtkWidget *frame, GdkEventKey *event, gpointer data) {
         gtk_window_close(GTK_WINDOW(frame));
         return TRUE;
     }
-    int32_t key = GameKey(event->keyval);
-    if (key == 0 || modifiers != 0) return FALSE;
+    // With Alt the keys belong to the menu bar's mnemonics.
+    if ((modifiers & GDK_MOD1_MASK) != 0) return FALSE;
+    int32_t key = GameKey(*event);
+    if (key == 0) return FALSE;
     SessionOf(data).WithGame([key](match::TMainFrm &game) { game.OnKeyDown(key); });
     return TRUE;
 }
