@@ -39,26 +39,34 @@ void AddStop(cairo_pattern_t *pattern, double offset, Rgba colour) {
                                      colour.blue / 255.0);
 }
 
-void FillAndOutline(const Pen &pen, Rgba fill, double gridWidth) {
-    SetSource(pen.context, fill);
-    cairo_fill_preserve(pen.context);
-    SetSource(pen.context, kInk);
+void Outline(const Pen &pen, Rgba ink, double gridWidth) {
+    SetSource(pen.context, ink);
     cairo_set_line_width(pen.context, Width(pen, gridWidth));
     cairo_stroke(pen.context);
 }
 
-void DrawBadge(const Pen &pen) {
-    cairo_arc(pen.context, kMiddle, kMiddle, 118, 0, 2 * std::numbers::pi);
-    cairo_pattern_t *shade =
-        cairo_pattern_create_radial(kMiddle - 30, kMiddle - 40, 10, kMiddle, kMiddle, 118);
-    AddStop(shade, 0, kBadgeLight);
-    AddStop(shade, 1, kBadgeDark);
+void FillAndOutline(const Pen &pen, Rgba fill, double gridWidth) {
+    SetSource(pen.context, fill);
+    cairo_fill_preserve(pen.context);
+    Outline(pen, kInk, gridWidth);
+}
+
+// Fills the current path with a gradient from light to dark (taking the pattern) and outlines it.
+void ShadeAndOutline(const Pen &pen, cairo_pattern_t *shade, Rgba light, Rgba dark, Rgba ink,
+                     double gridWidth) {
+    AddStop(shade, 0, light);
+    AddStop(shade, 1, dark);
     cairo_set_source(pen.context, shade);
     cairo_fill_preserve(pen.context);
     cairo_pattern_destroy(shade);
-    SetSource(pen.context, kRim);
-    cairo_set_line_width(pen.context, Width(pen, 12));
-    cairo_stroke(pen.context);
+    Outline(pen, ink, gridWidth);
+}
+
+void DrawBadge(const Pen &pen) {
+    cairo_arc(pen.context, kMiddle, kMiddle, 118, 0, 2 * std::numbers::pi);
+    ShadeAndOutline(
+        pen, cairo_pattern_create_radial(kMiddle - 30, kMiddle - 40, 10, kMiddle, kMiddle, 118),
+        kBadgeLight, kBadgeDark, kRim, 12);
     // A dark edge outside the rim keeps the badge round on light desktops.
     cairo_arc(pen.context, kMiddle, kMiddle, 125, 0, 2 * std::numbers::pi);
     SetSource(pen.context, kInk);
@@ -107,15 +115,8 @@ void TraceHelmet(cairo_t *context) {
 
 void DrawHelmet(const Pen &pen) {
     TraceHelmet(pen.context);
-    cairo_pattern_t *shade = cairo_pattern_create_linear(90, 70, 170, 200);
-    AddStop(shade, 0, kArmourLight);
-    AddStop(shade, 1, kArmourShade);
-    cairo_set_source(pen.context, shade);
-    cairo_fill_preserve(pen.context);
-    cairo_pattern_destroy(shade);
-    SetSource(pen.context, kInk);
-    cairo_set_line_width(pen.context, Width(pen, 6));
-    cairo_stroke(pen.context);
+    ShadeAndOutline(pen, cairo_pattern_create_linear(90, 70, 170, 200), kArmourLight, kArmourShade,
+                    kInk, 6);
 }
 
 void DrawCrest(const Pen &pen) {
