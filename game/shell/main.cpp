@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 
 #include "engine_messages.h"
@@ -21,9 +22,16 @@ void ReportNoDisplay() {
     }
 }
 
+// The game draws everything itself and never uses OpenGL, yet opening the display would load the
+// whole GL stack (tens of megabytes). The user's own choice, when set, stands.
+void KeepToolkitGlOff() {
+    setenv("GDK_GL", "disable", 0);
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
+    KeepToolkitGlOff();
     if (!gtk_init_check(&argc, &argv)) {
         ReportNoDisplay();
         return EXIT_FAILURE;
@@ -42,6 +50,12 @@ int main(int argc, char **argv) {
             std::fprintf(stderr, "morvex: instance lock: %s\n", lock->Error().c_str());
     }
     shell::InstallEngineMessageBox();
-    shell::TMorvexApp app;
-    return app.Run();
+    try {
+        shell::TMorvexApp app;
+        return app.Run();
+    } catch (const std::exception &fault) {
+        // Only setting the game up can end here; once it runs, faults end it in an orderly way.
+        std::fprintf(stderr, "morvex: cannot start: %s\n", fault.what());
+        return EXIT_FAILURE;
+    }
 }
