@@ -97,6 +97,8 @@ GtkWidget *BuildMenu(GameSession &session, std::span<const MenuItem> items) {
 
 GtkWidget *BuildMenuBar(GameSession &session) {
     GtkWidget *menuBar = gtk_menu_bar_new();
+    // Named for the style sheet, which keeps the bar compact.
+    gtk_widget_set_name(menuBar, "main-menu-bar");
     for (const Menu &menu : MainMenu()) {
         std::string label = MnemonicLabel(menu.text);
         GtkWidget *item = gtk_menu_item_new_with_mnemonic(label.c_str());

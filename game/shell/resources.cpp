@@ -1,4 +1,4 @@
-// Loading the icon, tool bar pictures and cursors from the compiled-in resource bundle.
+// Loading the icon, tool bar pictures, cursors and styles from the compiled-in resource bundle.
 #include "resources.h"
 
 #include <cstdio>
@@ -38,6 +38,15 @@ void SetProgramIcon(GtkWindow *window) {
     }
     gtk_window_set_icon_list(window, icons);
     g_list_free_full(icons, g_object_unref);
+}
+
+void ApplyStyleSheet(GdkScreen *screen) {
+    char path[128];
+    GtkCssProvider *styles = gtk_css_provider_new();
+    gtk_css_provider_load_from_resource(styles, ResourcePath("morvex.css", path, sizeof path));
+    gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(styles),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(styles);
 }
 
 GdkCursor *LoadGameCursor(GdkDisplay *display, int32_t cursor) {

@@ -1,4 +1,4 @@
-// Pictures from the program's resource bundle: the icon, the tool bar pictures and the cursors.
+// From the program's resource bundle: the icon, the tool bar pictures, the cursors and the styles.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -15,6 +15,9 @@ GdkPixbuf *LoadPicture(const char *fileName);
 
 // Every size of the program icon on a window.
 void SetProgramIcon(GtkWindow *window);
+
+// The program's style sheet, for every window of the screen.
+void ApplyStyleSheet(GdkScreen *screen);
 
 // Game cursor 1..3, with its hot spot at (15, 15) (a new reference), or null.
 GdkCursor *LoadGameCursor(GdkDisplay *display, int32_t cursor);

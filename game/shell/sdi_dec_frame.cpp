@@ -21,6 +21,7 @@ TSDIDecFrame::TSDIDecFrame(GameSession &session) : session_(session) {
     gtk_window_set_resizable(GTK_WINDOW(window_), FALSE);
     gtk_window_move(GTK_WINDOW(window_), 0, 0);
     SetProgramIcon(GTK_WINDOW(window_));
+    ApplyStyleSheet(gtk_widget_get_screen(window_));
 
     GtkWidget *layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     menuBar_ = BuildMenuBar(session);

@@ -24,6 +24,8 @@ struct Region {
 bool Matches(const std::string &kind, Pixel p) {
     if (kind == "cyan") return p.r < 100 && p.g > 180 && p.b > 180;
     if (kind == "white") return p.r > 225 && p.g > 225 && p.b > 225;
+    // Text on the light menu bar.
+    if (kind == "dark") return p.r < 90 && p.g < 90 && p.b < 90;
     // The player's robot: strongly blue body panels, however lit or dithered.
     if (kind == "robot-blue") return p.b > 140 && p.b - p.r > 90 && p.b - p.g > 50;
     std::fprintf(stderr, "picture_probe: unknown pixel kind %s\n", kind.c_str());
@@ -106,6 +108,27 @@ int Find(char **arguments) {
     return 0;
 }
 
+// bounds FILE X Y W H KIND: the count of pixels of the kind and the rectangle around them, as
+// "count left top right bottom" ("0 -1 -1 -1 -1" if none).
+int Bounds(char **arguments) {
+    Picture picture(arguments[0]);
+    Region region = picture.Clip(ReadRegion(arguments + 1));
+    std::string kind = arguments[5];
+    long count = 0;
+    int left = -1, top = -1, right = -1, bottom = -1;
+    for (int y = region.y; y < region.y + region.height; ++y)
+        for (int x = region.x; x < region.x + region.width; ++x) {
+            if (!Matches(kind, picture.At(x, y))) continue;
+            left = count == 0 ? x : std::min(left, x);
+            top = count == 0 ? y : top;
+            right = std::max(right, x);
+            bottom = y;
+            ++count;
+        }
+    std::printf("%ld %d %d %d %d\n", count, left, top, right, bottom);
+    return 0;
+}
+
 // diff FILE1 FILE2 X Y W H: how many pixels of the region differ between the pictures.
 int Diff(char **arguments) {
     Picture first(arguments[0]), second(arguments[1]);
@@ -126,10 +149,12 @@ int main(int argc, char **argv) {
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "distinct" && argc == 7) return Distinct(argv + 2);
     if (command == "find" && argc == 8) return Find(argv + 2);
+    if (command == "bounds" && argc == 8) return Bounds(argv + 2);
     if (command == "diff" && argc == 8) return Diff(argv + 2);
     std::fprintf(stderr,
                  "usage: picture_probe distinct FILE X Y W H\n"
-                 "       picture_probe find FILE X Y W H cyan|white|robot-blue\n"
+                 "       picture_probe find FILE X Y W H cyan|white|robot-blue|dark\n"
+                 "       picture_probe bounds FILE X Y W H cyan|white|robot-blue|dark\n"
                  "       picture_probe diff FILE1 FILE2 X Y W H\n");
     return 2;
 }
