@@ -1,4 +1,4 @@
-// The main menu's items, texts and command numbers.
+// The main menu's items, texts and command numbers, and the tool bar's buttons.
 #include "menu_table.h"
 
 #include "match/commands.h"
@@ -84,10 +84,21 @@ constexpr Menu kMainMenu[] = {
     {"サウンド(&S)", kSoundMenu}, {"オプション(&O)", kOptionMenu}, {"ﾍﾙﾌﾟ(&H)", kHelpMenu},
 };
 
+constexpr ToolButton kToolBarButtons[] = {
+    {match::kStartButton, "スタート"},
+    {match::kGunButton, "ガンを選ぶ (1)"},
+    {match::kMissileButton, "ミサイルを選ぶ (2)"},
+    {match::kBombButton, "ボム (使えません)"},
+};
+
 }  // namespace
 
 std::span<const Menu> MainMenu() {
     return kMainMenu;
+}
+
+std::span<const ToolButton> ToolBarButtons() {
+    return kToolBarButtons;
 }
 
 std::string MnemonicLabel(std::string_view text) {

@@ -1,4 +1,5 @@
-// The main menu as one table: every item's text (with "&X" mnemonics) and command.
+// The main menu and the tool bar as tables: every item's text (with "&X" mnemonics) and
+// command, and every button's command and tooltip.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,18 @@ struct Menu {
 
 // The menu bar, left to right.
 std::span<const Menu> MainMenu();
+
+// A tool bar button: its command, and the tooltip that names the command.
+struct ToolButton {
+    int32_t command;
+    const char *tooltip;
+};
+
+// The tool bar's caption, which names the bar as a whole.
+constexpr const char *kToolBarCaption = "ｺﾝﾄﾛｰﾙ";
+
+// The tool bar's buttons, left to right; a small gap follows the first.
+std::span<const ToolButton> ToolBarButtons();
 
 // An item's label for GTK: "&X" becomes "_X", "&&" a plain "&", a literal "_" is doubled, and
 // the accelerator text after a tab is left out.

@@ -6,30 +6,30 @@
 #include <vector>
 
 #include "match/commands.h"
+#include "menu_table.h"
 #include "resources.h"
 
 namespace shell {
 
 namespace {
 
-constexpr const char *kCaption = "ｺﾝﾄﾛｰﾙ";
 constexpr int kSeparatorWidth = 6;
 constexpr guint kRefreshMilliseconds = 250;
 
-struct ToolButton {
+struct PlacedButton {
     GtkToolItem *item;
     int32_t command;
 };
 
 struct ToolBarState {
     GameSession *session;
-    std::vector<ToolButton> buttons;
+    std::vector<PlacedButton> buttons;
     guint refreshSource = 0;
 };
 
 void RunButtonCommand(GtkToolButton *button, gpointer data) {
     auto *state = static_cast<ToolBarState *>(data);
-    for (const ToolButton &entry : state->buttons) {
+    for (const PlacedButton &entry : state->buttons) {
         if (GTK_TOOL_BUTTON(entry.item) != button) continue;
         int32_t command = entry.command;
         state->session->WithGame([command](match::TMainFrm &game) { game.RunCommand(command); });
@@ -38,7 +38,7 @@ void RunButtonCommand(GtkToolButton *button, gpointer data) {
 
 gboolean Refresh(gpointer data) {
     auto *state = static_cast<ToolBarState *>(data);
-    for (const ToolButton &entry : state->buttons) {
+    for (const PlacedButton &entry : state->buttons) {
         // No window handles the bomb button, so it stays grey.
         bool enabled = false;
         if (entry.command != match::kBombButton) {
@@ -59,18 +59,26 @@ void Release(GtkWidget *, gpointer data) {
     delete state;
 }
 
-void AddButton(GtkWidget *toolBar, ToolBarState &state, int32_t command) {
+void AddButton(GtkWidget *toolBar, ToolBarState &state, const ToolButton &button) {
     char fileName[32];
-    std::snprintf(fileName, sizeof fileName, "toolbar-%d.png", static_cast<int>(command));
+    std::snprintf(fileName, sizeof fileName, "toolbar-%d.png", static_cast<int>(button.command));
     GtkWidget *picture = gtk_image_new();
     if (GdkPixbuf *pixbuf = LoadPicture(fileName)) {
         gtk_image_set_from_pixbuf(GTK_IMAGE(picture), pixbuf);
         g_object_unref(pixbuf);
     }
     GtkToolItem *item = gtk_tool_button_new(picture, nullptr);
+    gtk_tool_item_set_tooltip_text(item, button.tooltip);
     g_signal_connect(item, "clicked", G_CALLBACK(RunButtonCommand), &state);
     gtk_toolbar_insert(GTK_TOOLBAR(toolBar), item, -1);
-    state.buttons.push_back({item, command});
+    state.buttons.push_back({item, button.command});
+}
+
+void AddGap(GtkWidget *toolBar) {
+    GtkToolItem *separator = gtk_separator_tool_item_new();
+    gtk_separator_tool_item_set_draw(GTK_SEPARATOR_TOOL_ITEM(separator), FALSE);
+    gtk_widget_set_size_request(GTK_WIDGET(separator), kSeparatorWidth, -1);
+    gtk_toolbar_insert(GTK_TOOLBAR(toolBar), separator, -1);
 }
 
 }  // namespace
@@ -78,17 +86,12 @@ void AddButton(GtkWidget *toolBar, ToolBarState &state, int32_t command) {
 GtkWidget *BuildToolBar(GameSession &session) {
     GtkWidget *toolBar = gtk_toolbar_new();
     gtk_toolbar_set_style(GTK_TOOLBAR(toolBar), GTK_TOOLBAR_ICONS);
-    gtk_widget_set_tooltip_text(toolBar, kCaption);
-    atk_object_set_name(gtk_widget_get_accessible(toolBar), kCaption);
+    atk_object_set_name(gtk_widget_get_accessible(toolBar), kToolBarCaption);
     auto *state = new ToolBarState{&session, {}};
-    AddButton(toolBar, *state, match::kStartButton);
-    GtkToolItem *separator = gtk_separator_tool_item_new();
-    gtk_separator_tool_item_set_draw(GTK_SEPARATOR_TOOL_ITEM(separator), FALSE);
-    gtk_widget_set_size_request(GTK_WIDGET(separator), kSeparatorWidth, -1);
-    gtk_toolbar_insert(GTK_TOOLBAR(toolBar), separator, -1);
-    AddButton(toolBar, *state, match::kGunButton);
-    AddButton(toolBar, *state, match::kMissileButton);
-    AddButton(toolBar, *state, match::kBombButton);
+    std::span<const ToolButton> buttons = ToolBarButtons();
+    AddButton(toolBar, *state, buttons.front());
+    AddGap(toolBar);
+    for (const ToolButton &button : buttons.subspan(1)) AddButton(toolBar, *state, button);
     Refresh(state);
     state->refreshSource = g_timeout_add(kRefreshMilliseconds, Refresh, state);
     g_signal_connect(toolBar, "destroy", G_CALLBACK(Release), state);

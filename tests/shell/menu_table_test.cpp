@@ -1,10 +1,13 @@
-// The main menu's command table: GTK labels from the item texts, and every command reachable.
+// The main menu's command table: GTK labels from the item texts, and every command reachable;
+// the tool bar's buttons.
 #include "shell/menu_table.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "match/commands.h"
 
@@ -76,3 +79,16 @@ TEST(MainMenu, ItemsWithACheckMarkAreCheckItems) {
 }
 
 }  // namespace
+
+TEST(ToolBar, EachButtonNamesItsOwnCommand) {
+    std::set<std::string> tooltips;
+    std::vector<int32_t> commands;
+    for (const shell::ToolButton &button : shell::ToolBarButtons()) {
+        EXPECT_STRNE(button.tooltip, shell::kToolBarCaption);
+        tooltips.insert(button.tooltip);
+        commands.push_back(button.command);
+    }
+    EXPECT_EQ(commands, (std::vector<int32_t>{match::kStartButton, match::kGunButton,
+                                              match::kMissileButton, match::kBombButton}));
+    EXPECT_EQ(tooltips.size(), commands.size());
+}
