@@ -161,12 +161,15 @@ void TMainFrm::ToggleShieldWindow() {
 
 void TMainFrm::OpenHelp() {
     std::optional<std::string> path = platform::FindDataFile(kHelpDocument);
-    if (path) {
-        hosts_.window.OpenDocument(*path);
+    if (!path) {
+        hosts_.window.ShowMessage("ヘルプ文書 morvex.html が見つかりません。", "Morvexゲーム",
+                                  MessageIcon::Error, MessageButtons::Ok);
         return;
     }
-    hosts_.window.ShowMessage("ヘルプ文書 morvex.html が見つかりません。", "Morvexゲーム",
-                              MessageIcon::Error, MessageButtons::Ok);
+    std::string failure = hosts_.window.OpenDocument(*path);
+    if (!failure.empty())
+        hosts_.window.ShowMessage("ヘルプ文書 " + *path + " を表示できません。\n" + failure,
+                                  "Morvexゲーム", MessageIcon::Error, MessageButtons::Ok);
 }
 
 }  // namespace match

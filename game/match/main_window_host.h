@@ -41,8 +41,9 @@ class MainWindowHost {
     virtual bool DispatchEvents(uint32_t waitMilliseconds) = 0;
     // Asks the window to close, as its close box does (the close check runs first).
     virtual void RequestClose() = 0;
-    // Opens a document (the help) in the desktop's viewer.
-    virtual void OpenDocument(const std::string &path) = 0;
+    // Opens a document (the help) in the desktop's viewer; empty when the viewer started, else
+    // why it did not.
+    virtual std::string OpenDocument(const std::string &path) = 0;
     // The window handle the engine names as the owner of its messages.
     virtual void *EngineOwner() = 0;
 };

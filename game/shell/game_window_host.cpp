@@ -121,18 +121,23 @@ void GameWindowHost::RequestClose() {
     session_.RequestClose();
 }
 
-void GameWindowHost::OpenDocument(const std::string &path) {
+std::string GameWindowHost::OpenDocument(const std::string &path) {
     GError *error = nullptr;
     gchar *uri = g_filename_to_uri(path.c_str(), nullptr, &error);
     if (uri != nullptr) {
-        gtk_show_uri_on_window(frame_, uri, GDK_CURRENT_TIME, &error);
+        // Launched here rather than by gtk_show_uri_on_window, which reports a failure to start
+        // the viewer nowhere once it has a parent window.
+        GdkAppLaunchContext *context =
+            gdk_display_get_app_launch_context(gtk_widget_get_display(GTK_WIDGET(frame_)));
+        gdk_app_launch_context_set_timestamp(context, GDK_CURRENT_TIME);
+        g_app_info_launch_default_for_uri(uri, G_APP_LAUNCH_CONTEXT(context), &error);
+        g_object_unref(context);
         g_free(uri);
     }
-    if (error != nullptr) {
-        ShowMessage(path + "\n" + error->message, "Morvexゲーム", match::MessageIcon::Error,
-                    match::MessageButtons::Ok);
-        g_error_free(error);
-    }
+    if (error == nullptr) return {};
+    std::string failure = error->message;
+    g_error_free(error);
+    return failure;
 }
 
 void *GameWindowHost::EngineOwner() {

@@ -30,7 +30,7 @@ class GameWindowHost : public match::MainWindowHost {
                                      match::MessageButtons buttons) override;
     bool DispatchEvents(uint32_t waitMilliseconds) override;
     void RequestClose() override;
-    void OpenDocument(const std::string &path) override;
+    std::string OpenDocument(const std::string &path) override;
     void *EngineOwner() override;
 
   private:

@@ -48,6 +48,9 @@ game_window() { xdotool search --onlyvisible --name '^Mor-Vex$' 2>/dev/null | he
 
 window_shown() { [ -n "$(game_window)" ]; }
 
+# The program's message box ("Morvexゲーム"), if one is on screen.
+message_box() { xdotool search --onlyvisible --name '^Morvexゲーム$' 2>/dev/null | head -n 1; }
+
 wait_for_window() {
   wait_until 60 window_shown || fail "the game window did not appear"
   window=$(game_window)

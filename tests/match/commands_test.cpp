@@ -116,8 +116,19 @@ TEST_F(CommandsTest, StartExitWeaponsHelpAndTheEmptyButton) {
     window->RunCommand(kHelpDocumentCommand);
     ASSERT_EQ(hosts.window.openedDocuments.size(), 1u);
     EXPECT_NE(hosts.window.openedDocuments[0].find("morvex.html"), std::string::npos);
+    EXPECT_TRUE(hosts.window.messages.empty());
     EXPECT_FALSE(window->QueryCommand(kBombButton).enabled);
     EXPECT_TRUE(window->QueryCommand(kStartCommand).enabled);
+}
+
+TEST_F(CommandsTest, HelpWithoutAViewerSaysSoAndNamesTheFile) {
+    hosts.window.documentFailure = "no application handles this file";
+    window->RunCommand(kHelpDocumentCommand);
+    ASSERT_EQ(hosts.window.messages.size(), 1u);
+    const FakeWindowHost::Message &message = hosts.window.messages[0];
+    EXPECT_NE(message.text.find(hosts.window.openedDocuments.at(0)), std::string::npos);
+    EXPECT_NE(message.text.find("no application handles this file"), std::string::npos);
+    EXPECT_EQ(message.icon, MessageIcon::Error);
 }
 
 TEST_F(CommandsTest, TheVersionCommandShowsTheMasteryAndClosesAgain) {

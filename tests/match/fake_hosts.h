@@ -34,7 +34,10 @@ class FakeWindowHost : public match::MainWindowHost {
         return passesLeft-- > 0;
     }
     void RequestClose() override { ++closeRequests; }
-    void OpenDocument(const std::string &path) override { openedDocuments.push_back(path); }
+    std::string OpenDocument(const std::string &path) override {
+        openedDocuments.push_back(path);
+        return documentFailure;
+    }
     void *EngineOwner() override { return this; }
 
     struct Message {
@@ -55,6 +58,7 @@ class FakeWindowHost : public match::MainWindowHost {
     std::function<void()> onPass;
     int closeRequests = 0;
     std::vector<std::string> openedDocuments;
+    std::string documentFailure;  // empty: the viewer starts
 };
 
 class FakeFloatMenuHost : public match::FloatMenuHost {

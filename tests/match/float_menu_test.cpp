@@ -48,7 +48,7 @@ class CursorRecorder : public MainWindowHost {
     }
     bool DispatchEvents(uint32_t) override { return false; }
     void RequestClose() override {}
-    void OpenDocument(const std::string &) override {}
+    std::string OpenDocument(const std::string &) override { return {}; }
     void *EngineOwner() override { return nullptr; }
 
     int32_t cursor = 0;
