@@ -36,7 +36,9 @@ std::optional<std::string> FindDataFile(std::string_view fileName) {
     };
     for (const std::filesystem::path &candidate : candidates) {
         std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error))
+        // A file present but broken (a dangling link, a folder) is still the one meant: the
+        // program says what is wrong with it rather than quietly taking another copy.
+        if (std::filesystem::exists(std::filesystem::symlink_status(candidate, error)))
             return candidate.lexically_normal().string();
     }
     return std::nullopt;

@@ -20,7 +20,8 @@ std::optional<std::string> DataFilePath(std::string_view base, std::string_view 
 
 // A read-only data file (model library, sounds, music, help): next to the program, else in the
 // installed data folder (share/morvex beside the program's bin folder), else in the source tree's
-// data folder of a development build. The first candidate that exists, or nothing.
+// data folder of a development build. The first candidate that exists (even as a dangling link),
+// or nothing.
 std::optional<std::string> FindDataFile(std::string_view fileName);
 
 }  // namespace platform

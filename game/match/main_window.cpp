@@ -1,6 +1,7 @@
 // The game window's construction, settings, close check and destruction, and its sound calls.
 #include "main_window.h"
 
+#include "battle/model_library.h"
 #include "platform/paths.h"
 
 namespace match {
@@ -9,6 +10,10 @@ TMainFrm::TMainFrm(const Hosts &hosts, EngineOpener openEngine) : hosts_(hosts) 
     if (openEngine(1) == 0) {
         hosts_.window.ShowMessage("Trazelのオープンに失敗しました。", "ERROR", MessageIcon::Warning,
                                   MessageButtons::Ok);
+        return;
+    }
+    if (!ModelLibraryUsable()) {
+        CloseTrazel();
         return;
     }
     engineOpened_ = true;
@@ -30,6 +35,15 @@ TMainFrm::TMainFrm(const Hosts &hosts, EngineOpener openEngine) : hosts_(hosts) 
     roundsWon = roundsPlayed = 0;
     framePath = "MyFream.frm";
     ClearHighScores();
+}
+
+bool TMainFrm::ModelLibraryUsable() {
+    const std::string &path = battle::ModelLibraryPath();
+    std::optional<std::string> problem = battle::ModelLibraryProblem(path);
+    if (!problem) return true;
+    hosts_.window.ShowMessage("モデルライブラリ " + path + " を読めません。\n" + *problem,
+                              "Morvexゲーム", MessageIcon::Error, MessageButtons::Ok);
+    return false;
 }
 
 TMainFrm::~TMainFrm() {

@@ -39,8 +39,9 @@ using EngineOpener = int32_t (*)(int32_t messages);
 class TMainFrm {
   public:
     // Opens the engine and builds the scene, the stage, the recorder, the robots and the small
-    // windows. If the engine cannot be opened, says so and builds nothing (EngineOpen is false);
-    // every handler then does nothing.
+    // windows. If the engine cannot be opened or the model library cannot be used, says so once
+    // and builds nothing (EngineOpen is false, the engine closed); every handler then does
+    // nothing.
     explicit TMainFrm(const Hosts &hosts, EngineOpener openEngine = OpenTrazel);
     TMainFrm(const TMainFrm &) = delete;
     TMainFrm &operator=(const TMainFrm &) = delete;
@@ -167,6 +168,9 @@ class TMainFrm {
     void DrawFrameRate();
     void ToggleShieldWindow();
     void OpenHelp();
+    // Checks the model library before anything loads from it; says what is wrong when it cannot
+    // be used.
+    bool ModelLibraryUsable();
 
     bool engineOpened_ = false;
 };

@@ -11,7 +11,7 @@ namespace shell {
 
 namespace {
 
-constexpr int kEngineFailedExitCode = 1;
+constexpr int kCannotStartExitCode = 1;
 
 // Counts a call into the game for as long as it runs, also when it leaves by an exception.
 class CallScope {
@@ -54,9 +54,9 @@ int TMorvexApp::Run() {
     game_ = std::make_unique<match::TMainFrm>(
         match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, sounds_, music_});
     if (!game_->EngineOpen()) {
-        // The game window has said why; without the engine there is no game to run.
+        // The game window has said why: without the engine or its models there is no game.
         game_.reset();
-        return kEngineFailedExitCode;
+        return kCannotStartExitCode;
     }
     gtk_widget_realize(frame_->GameArea());
     WithGame([](match::TMainFrm &game) { game.OnWindowCreated(); });

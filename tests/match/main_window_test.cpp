@@ -1,6 +1,7 @@
 // The game window's construction with its defaults, the engine failing to open, and painting.
 #include <cairo.h>
 
+#include "battle/model_library.h"
 #include "match_fixture.h"
 
 using namespace match;
@@ -135,6 +136,19 @@ int32_t FailingOpen(int32_t) {
 }
 
 }  // namespace
+
+TEST(MainWindowWithoutModelsTest, OneMessageNamesTheLibraryAndNothingIsBuilt) {
+    FakeHosts hosts;
+    battle::SetModelLibraryPath("/nowhere/morvex.m3d");
+    TMainFrm window(hosts.Hosts());
+    battle::SetModelLibraryPath(MORVEX_DATA "/morvex.m3d");
+    ASSERT_EQ(hosts.window.messages.size(), 1u);
+    EXPECT_EQ(hosts.window.messages[0].text,
+              "モデルライブラリ /nowhere/morvex.m3d を読めません。\nファイルがありません。");
+    EXPECT_EQ(hosts.window.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(window.EngineOpen());
+    EXPECT_EQ(window.myFream, nullptr);
+}
 
 TEST(MainWindowWithoutEngineTest, SaysSoBuildsNothingAndIgnoresEverything) {
     FakeHosts hosts;
