@@ -1,8 +1,10 @@
-// New records and their byte layout.
+// New records, the check of a record from outside, and the byte layout.
 #include "definition_record.h"
 
 #include <algorithm>
 #include <cstring>
+
+#include "weapon_kinds.h"
 
 namespace battle {
 namespace {
@@ -18,7 +20,18 @@ int32_t GetInt32(const uint8_t *in) {
     return static_cast<int32_t>(bits);
 }
 
+bool IsBodyStyle(int32_t pitch) {
+    constexpr int32_t kStyles[] = {kFireSmall, kFireMedium, kFireLarge,
+                                   kRoboSmall, kRoboMedium, kRoboLarge};
+    return std::find(std::begin(kStyles), std::end(kStyles), pitch) != std::end(kStyles);
+}
+
 }  // namespace
+
+bool IsPlayable(const DefinitionRecord &record) {
+    return IsWeaponKind(record.gunKind) && IsWeaponKind(record.missileKind) &&
+           IsBodyStyle(record.pitch) && std::memchr(record.name, 0, sizeof record.name) != nullptr;
+}
 
 DefinitionRecord NewDefinitionRecord() {
     DefinitionRecord record{};

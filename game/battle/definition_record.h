@@ -38,6 +38,11 @@ using DefinitionBytes = std::array<uint8_t, kDefinitionRecordBytes>;
 // A new robot: "My_Fream", FIRE_M, the first gun and missile.
 DefinitionRecord NewDefinitionRecord();
 
+// True when the game knows every field it looks up: both weapon kinds 1001..1008, one of the six
+// body styles, and a name ended within its 20 bytes. A record from a frame file or from the other
+// PC must pass before a robot takes it.
+bool IsPlayable(const DefinitionRecord &record);
+
 // Field by field, little-endian.
 DefinitionBytes EncodeDefinitionRecord(const DefinitionRecord &record);
 DefinitionRecord DecodeDefinitionRecord(const DefinitionBytes &bytes);

@@ -50,7 +50,10 @@ TFream::~TFream() {
 }
 
 int32_t TFream::Reset(const DefinitionRecord *newRecord, bool reloadMesh) {
-    if (newRecord != nullptr) record = *newRecord;
+    if (newRecord != nullptr) {
+        if (!IsPlayable(*newRecord)) return 0;
+        record = *newRecord;
+    }
     gun->SetKind(record.gunKind, reloadMesh);
     missile->SetKind(record.missileKind, reloadMesh);
     speed = 10 - gun->Row().weight - missile->Row().weight;

@@ -31,7 +31,8 @@ class TFream {
     virtual ~TFream();
 
     // Takes record (when given) and sets up weapons, shield and orders; reloads the meshes by
-    // name only if asked. Position, heading and weapon choice are kept. Returns 1.
+    // name only if asked. Position, heading and weapon choice are kept. Returns 1; a record that
+    // is not playable is refused with 0, and the robot stays as it was.
     int32_t Reset(const DefinitionRecord *record, bool reloadMesh);
 
     // One game tick, knowing where the opponent stands.

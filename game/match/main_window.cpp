@@ -67,8 +67,9 @@ void TMainFrm::OnWindowCreated() {
     ApplySettings(SettingsValues{});
 }
 
-void TMainFrm::ApplySettings(const SettingsValues &settings) {
+void TMainFrm::ApplySettings(const SettingsValues &values) {
     if (!EngineOpen()) return;
+    SettingsValues settings = WithinRange(values);
     if (settings.shieldOpen) ShowShieldWindow(settings.shieldX, settings.shieldY);
     SetModelMode(settings.modelMode);
     midiOn = settings.midiOn;

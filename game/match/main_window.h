@@ -53,7 +53,7 @@ class TMainFrm {
     // Once the window exists: cursor, shield window, the settings.
     void OnWindowCreated();
     // Puts settings values into effect: shield window, model mode, sound, port, view, levels and
-    // high scores.
+    // high scores; a value out of its range takes its default.
     void ApplySettings(const SettingsValues &settings);
     // The close check: true when the window may close (then the loop is asked to end).
     virtual bool OnCloseQuery();

@@ -24,4 +24,9 @@ struct SettingsValues {
                                               "MyFream", "MyFream", "MyFream", "MyFream"};
 };
 
+// values with every number the game would not know (a drawing mode, a port, a view or a level
+// outside their ranges, a negative score) replaced by its default, so a damaged or hand-edited
+// settings file cannot lead the game astray.
+SettingsValues WithinRange(SettingsValues values);
+
 }  // namespace match

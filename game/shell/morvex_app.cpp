@@ -1,10 +1,14 @@
 // The application object: start-up order, the close path and the end of the program.
 #include "morvex_app.h"
 
+#include <cstdio>
+#include <exception>
+
 #include "battle/model_library.h"
 #include "engine_messages.h"
 #include "game_window_events.h"
 #include "menu_bar.h"
+#include "message_box.h"
 #include "platform/paths.h"
 
 namespace shell {
@@ -12,6 +16,7 @@ namespace shell {
 namespace {
 
 constexpr int kCannotStartExitCode = 1;
+constexpr int kFaultExitCode = 1;
 
 // Counts a call into the game for as long as it runs, also when it leaves by an exception.
 class CallScope {
@@ -64,16 +69,30 @@ int TMorvexApp::Run() {
     frame_->Show();
     shieldWindow_->RaiseAboveFrame();
     if (game_) gtk_main();
-    return 0;
+    return exitCode_;
 }
 
 void TMorvexApp::WithGame(const std::function<void(match::TMainFrm &)> &call) {
-    if (!game_) return;
+    if (!game_ || quitting_) return;
     {
         CallScope scope(callDepth_);
-        call(*game_);
+        try {
+            call(*game_);
+        } catch (const std::exception &fault) {
+            EndAfterFault(fault.what());
+        }
     }
     if (callDepth_ == 0 && quitting_) Finish();
+}
+
+void TMorvexApp::EndAfterFault(const char *what) {
+    std::fprintf(stderr, "morvex: internal error: %s\n", what);
+    if (quitting_) return;
+    // Set first: the box's own loop must not call into the game again.
+    quitting_ = true;
+    exitCode_ = kFaultExitCode;
+    ShowMessageBox(frame_->Window(), std::string("内部エラーのため、ゲームを終了します。\n") + what,
+                   "Morvexゲーム", match::MessageIcon::Error, match::MessageButtons::Ok);
 }
 
 void TMorvexApp::RequestClose() {

@@ -25,6 +25,7 @@ class TMorvexApp : public GameSession {
     // Runs the game until the program ends; returns the exit code.
     int Run();
 
+    // Calls into the game stop once the program is quitting; a fault never reaches GTK.
     void WithGame(const std::function<void(match::TMainFrm &)> &call) override;
     bool Quitting() const override { return quitting_; }
     void RequestClose() override;
@@ -33,6 +34,9 @@ class TMorvexApp : public GameSession {
   private:
     // Destroys the game window (closing the engine) and ends the main loop.
     void Finish();
+    // After a fault in the game's own code: says so, and ends the program with exit code 1
+    // instead of running on in a state nobody meant.
+    void EndAfterFault(const char *what);
 
     platform::SilentSoundEffects sounds_;
     platform::SilentMusic music_;
@@ -44,6 +48,7 @@ class TMorvexApp : public GameSession {
     std::unique_ptr<match::TMainFrm> game_;
     int callDepth_ = 0;
     bool quitting_ = false;
+    int exitCode_ = 0;
 };
 
 }  // namespace shell

@@ -3,6 +3,9 @@
 #include "battle/fream.h"
 #include "battle/model_library.h"
 
+#include <cstring>
+#include <functional>
+
 #include "battle_fixture.h"
 
 using namespace battle;
@@ -267,6 +270,27 @@ TEST_F(FreamTest, ResetKeepsPlaceFacingWeaponChoiceAndMeshes) {
     EXPECT_EQ(robot->gun->Kind(), 1004);
     EXPECT_EQ(robot->speed, 10 - 2 - 3);
     EXPECT_EQ(robot->body->data, body);
+}
+
+TEST_F(FreamTest, ARecordWithFieldsOutsideTheGamesTablesIsRefusedWhole) {
+    const std::function<void(DefinitionRecord &)> damages[] = {
+        [](DefinitionRecord &r) { r.gunKind = 1000; },
+        [](DefinitionRecord &r) { r.gunKind = 1009; },
+        [](DefinitionRecord &r) { r.missileKind = -1; },
+        [](DefinitionRecord &r) { r.missileKind = 99999; },
+        [](DefinitionRecord &r) { r.pitch = 200; },
+        [](DefinitionRecord &r) { std::memset(r.name, 'A', sizeof r.name); },
+    };
+    robot->Reset(nullptr, false);
+    DefinitionBytes before = EncodeDefinitionRecord(robot->record);
+    for (const auto &damage : damages) {
+        DefinitionRecord record = robot->record;
+        record.gunKind = 1004;  // so a refused record shows by the gun it did not get
+        damage(record);
+        EXPECT_EQ(robot->Reset(&record, true), 0);
+        EXPECT_EQ(EncodeDefinitionRecord(robot->record), before);
+        EXPECT_EQ(robot->gun->Kind(), 1001);
+    }
 }
 
 TEST_F(FreamTest, ReloadingByNameReadsTheNamedModel) {

@@ -46,6 +46,29 @@ TEST_F(MainWindowTest, SettingsWithoutTheShieldWindowLeaveItClosed) {
     EXPECT_EQ(window->enemyFream->soundOn, 0);
 }
 
+TEST_F(MainWindowTest, SettingsOutOfRangeTakeTheirDefaultsAndTheGameStillRuns) {
+    SettingsValues settings;
+    settings.modelMode = 999;
+    settings.commPort = 0;
+    settings.viewMode = 13;
+    settings.levelReached = 9;
+    settings.highScore[2] = -5;
+    window->ApplySettings(settings);
+    EXPECT_EQ(GetModelMode(), TZ_MODEL_HALFTONE);
+    EXPECT_EQ(window->commPort, 1);
+    EXPECT_EQ(window->stage->viewMode, battle::kMiddleView);
+    EXPECT_EQ(window->levelReached, 4);
+    EXPECT_EQ(window->highScore[2], 0);
+    settings.levelReached = 0;
+    window->ApplySettings(settings);
+    EXPECT_EQ(window->levelReached, 4);
+    window->RunCommand(kLevel1Command + 3);
+    EXPECT_EQ(window->selectedLevel, 4);
+    StartRoundInLoop();
+    Steps(80);
+    EXPECT_EQ(window->gameState, kFight);
+}
+
 TEST_F(MainWindowTest, TheFirstPaintOnTheTitleStartsTheGameAndDrawsNothing) {
     cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640, 480);
     cairo_t *target = cairo_create(surface);
