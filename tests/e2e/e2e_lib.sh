@@ -84,3 +84,12 @@ wait_for_title() {
 }
 
 game_exited() { ! kill -0 "$game_pid" 2>/dev/null; }
+
+# Waits for the program to end (failing with the message when it does not) and keeps its exit
+# code in exit_status.
+wait_for_exit() {
+  wait_until 30 game_exited || fail "$1"
+  exit_status=0
+  wait "$game_pid" || exit_status=$?
+  game_pid=""
+}

@@ -7,9 +7,6 @@ wait_for_window
 wait_for_title
 point_at_game
 xdotool key Escape
-wait_until 30 game_exited || fail "the program still runs after Esc"
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-[ $status -eq 0 ] || fail "exit code $status after Esc"
+wait_for_exit "the program still runs after Esc"
+[ $exit_status -eq 0 ] || fail "exit code $exit_status after Esc"
 echo "Esc ended the program with exit code 0"

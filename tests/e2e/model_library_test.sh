@@ -29,10 +29,7 @@ for case in missing empty cut; do
   ! frame_shown || fail "$case library: the game window opened"
   read -r x y width height < <(window_geometry "$box")
   xdotool mousemove --sync $((x + width / 2)) $((y + height / 3)) key Return
-  wait_until 30 game_exited || fail "$case library: still running after the message"
-  status=0
-  wait "$game_pid" || status=$?
-  game_pid=""
-  [ $status -eq 1 ] || fail "$case library: exit code $status, not 1"
+  wait_for_exit "$case library: still running after the message"
+  [ $exit_status -eq 1 ] || fail "$case library: exit code $exit_status, not 1"
   echo "$case library: one message, exit code 1"
 done
