@@ -10,8 +10,9 @@ namespace shell {
 class GameSession {
   public:
     virtual ~GameSession() = default;
-    // Runs call with the game window while it exists. The game window is destroyed only after
-    // the outermost of these calls has returned, never under a handler of its own.
+    // Runs call with the game window while it exists and the program is not quitting. The game
+    // window is destroyed only after the outermost of these calls has returned, never under a
+    // handler of its own.
     virtual void WithGame(const std::function<void(match::TMainFrm &)> &call) = 0;
     // True once closing has been agreed: the game loop ends and the program follows.
     virtual bool Quitting() const = 0;

@@ -25,7 +25,7 @@ class TMorvexApp : public GameSession {
     // Runs the game until the program ends; returns the exit code.
     int Run();
 
-    // Calls into the game stop once the program is quitting; a fault never reaches GTK.
+    // A fault in the call never reaches GTK: it ends the program.
     void WithGame(const std::function<void(match::TMainFrm &)> &call) override;
     bool Quitting() const override { return quitting_; }
     void RequestClose() override;
