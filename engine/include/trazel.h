@@ -244,7 +244,7 @@ TRAZEL_API void *TzAlloc(int32_t size);
 TRAZEL_API void *TzReAlloc(void *block, int32_t size);
 /* Releases a live tracked block; any other pointer is ignored. Returns block. */
 TRAZEL_API void *TzFree(void *block);
-/* Releases every live block, reporting them to tzdebug.txt when messages are on. */
+/* Releases every live tracked block, never the engine's work memory; tzdebug.txt lists them. */
 TRAZEL_API void TzAllFree(void);
 
 #ifdef __cplusplus
