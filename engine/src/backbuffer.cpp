@@ -77,6 +77,13 @@ void Adopt(NewBuffer &buffer, void *owner, int32_t width, int32_t height, int32_
     back.height = height;
     back.stride = stride;
     back.owner = owner;
+    ForgetMisfits();
+}
+
+// The items that decide where the engine's pixels go.
+bool SamePixelTarget(const BackBuffer &a, const BackBuffer &b) {
+    return a.bits == b.bits && a.surface == b.surface && a.width == b.width &&
+           a.height == b.height && a.stride == b.stride;
 }
 
 void ConvertIndicesToImage(const BackBuffer &back) {
@@ -108,6 +115,7 @@ void ReleaseBackBuffer() {
     ReleaseOwnItems(back);
     std::free(back.edges);
     back = BackBuffer{};
+    ForgetMisfits();
 }
 
 }  // namespace trazel
@@ -149,6 +157,7 @@ extern "C" void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitma
                                  TzPalette *palette, int32_t width, int32_t height,
                                  int32_t stride) {
     BackBuffer &back = context.back;
+    const BackBuffer before = back;
     if (dc != nullptr) back.dc = dc;
     if (bits != nullptr) back.bits = bits;
     if (bitmap != nullptr) back.surface = bitmap;
@@ -157,6 +166,8 @@ extern "C" void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitma
     if (height != 0 && (height > 0 || context.paletteMode)) back.height = height;
     if (stride > 0) back.stride = stride;
     if (!SizeEdgeTable(Rows(back.height))) back.edgeRows = 0;
+    // A client that lends the same surface every frame hears of its misfit only once.
+    if (!SamePixelTarget(before, back)) ForgetMisfits();
 }
 
 extern "C" void GetVirtualScreen(cairo_t **dc, void **bits, cairo_surface_t **bitmap,
@@ -177,7 +188,7 @@ extern "C" int32_t TzPresent(cairo_t *target, int32_t x, int32_t y) {
     const BackBuffer &back = context.back;
     if (target == nullptr || back.surface == nullptr || !HasBackBuffer()) return 0;
     if (context.paletteMode) {
-        if (cairo_surface_get_type(back.surface) != CAIRO_SURFACE_TYPE_IMAGE) return 0;
+        if (!CanWriteBackBuffer() || !CanConvertIntoSurface()) return 0;
         ConvertIndicesToImage(back);
     } else {
         cairo_surface_mark_dirty(back.surface);

@@ -106,6 +106,15 @@ inline bool HasBackBuffer() {
     return context.back.bits != nullptr && context.back.width > 0 && context.back.height != 0;
 }
 
+// True when the engine may write the back buffer's bits: they hold its rows in the display
+// format's pixels. A lent buffer that does not is refused with a message, once per situation.
+bool CanWriteBackBuffer();
+// True when presenting may convert palette indices into the back buffer's surface, an RGB24
+// image; otherwise refused as CanWriteBackBuffer refuses.
+bool CanConvertIntoSurface();
+// A changed back buffer is a new situation: its misfits are said again.
+void ForgetMisfits();
+
 // Releases the back-buffer items the engine created.
 void ReleaseBackBuffer();
 

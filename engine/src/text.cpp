@@ -153,10 +153,6 @@ bool IsPaletteBackBuffer(cairo_t *dc) {
     return context.paletteMode && dc == context.back.dc;
 }
 
-bool PaletteRowsFit() {
-    return HasBackBuffer() && context.back.stride >= context.back.width;
-}
-
 PixelRect VisiblePart(const TextBox &box) {
     const BackBuffer &back = context.back;
     int64_t rows = back.height < 0 ? -int64_t{back.height} : int64_t{back.height};
@@ -208,7 +204,7 @@ void WriteCoveredPixels(cairo_surface_t *coverage, const PixelRect &visible, uin
 // Presenting overwrites the palette buffer's RGB image, so its text goes into the indices.
 void DrawIntoPaletteBuffer(PangoLayout *layout, const TextBox &box, TzColor textColor,
                            TzColor backColor) {
-    if (!PaletteRowsFit()) return;
+    if (!CanWriteBackBuffer()) return;
     PixelRect visible = VisiblePart(box);
     if (visible.right <= visible.left || visible.bottom <= visible.top) return;
     if (backColor != TZ_NO_COLOR) FillPaletteRect(visible, PaletteIndexOf(backColor));

@@ -202,6 +202,80 @@ TEST_F(ContextTest, PresentCopiesTrueColourPixels) {
     EXPECT_EQ(PresentedPixel(4, 3, 3, 2), 0x0A141Eu);
 }
 
+enum class Drawing { Clear, Present };
+
+// Each call draws once and returns its result.
+int32_t DrawOnce(Drawing drawing) {
+    if (drawing == Drawing::Clear) return TzPatBlt(TZ_RGB(255, 0, 0));
+    cairo_surface_t *image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 64, 48);
+    cairo_t *target = cairo_create(image);
+    int32_t result = TzPresent(target, 0, 0);
+    cairo_destroy(target);
+    cairo_surface_destroy(image);
+    return result;
+}
+
+enum class Lent { Surface, SurfaceAndBits, SurfaceBitsAndSize };
+
+// Lends an image surface's parts; the engine keeps its own items for the others.
+void Lend(cairo_surface_t *surface, Lent lent) {
+    void *bits = lent == Lent::Surface ? nullptr : cairo_image_surface_get_data(surface);
+    bool sized = lent == Lent::SurfaceBitsAndSize;
+    SetVirtualScreen(nullptr, bits, surface, nullptr,
+                     sized ? cairo_image_surface_get_width(surface) : 0,
+                     sized ? cairo_image_surface_get_height(surface) : 0,
+                     sized ? cairo_image_surface_get_stride(surface) : 0);
+}
+
+// A client surface that does not hold what the engine writes is refused, not overrun, and the
+// refusal is said once however often the client draws.
+TEST_F(ContextTest, LentSurfacesThatCannotHoldTheEnginesPixelsAreRefusedOnce) {
+    const char *notRgb24 = "RGB24形式でないサーフェスに描画できません。";
+    struct Case {
+        int32_t displayFormat;
+        cairo_format_t format;
+        int32_t width, height;
+        Lent lent;
+        Drawing drawing;
+        int32_t result;
+        const char *message;  // null: none
+    } cases[] = {
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_RGB24, 64, 48, Lent::SurfaceBitsAndSize,
+         Drawing::Clear, 1, nullptr},
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
+         0, notRgb24},
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_RGB24, 16, 16, Lent::SurfaceAndBits, Drawing::Clear, 0,
+         "画面より小さいサーフェスに描画できません。"},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear, 1,
+         nullptr},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_RGB24, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
+         0, "A8形式でないサーフェスに描画できません。"},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Present, 0,
+         notRgb24},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_RGB16_565, 64, 48, Lent::Surface, Drawing::Present, 0,
+         notRgb24},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.width << "x"
+                                        << c.height << ", lent " << int(c.lent));
+        CloseTrazel();
+        ASSERT_EQ(TzSetDisplayFormat(c.displayFormat), 1);
+        ASSERT_EQ(OpenTrazel(1), 1);
+        ASSERT_NE(ResizeTrazel(nullptr, 64, 48), nullptr);
+        cairo_surface_t *surface = cairo_image_surface_create(c.format, c.width, c.height);
+        Lend(surface, c.lent);
+        ClearRecordedMessages();
+        EXPECT_EQ(DrawOnce(c.drawing), c.result);
+        EXPECT_EQ(DrawOnce(c.drawing), c.result);
+        std::vector<std::string> shown;
+        for (const RecordedMessage &message : RecordedMessages()) shown.push_back(message.text);
+        EXPECT_EQ(shown, c.message != nullptr ? std::vector<std::string>{c.message}
+                                              : std::vector<std::string>{});
+        CloseTrazel();
+        cairo_surface_destroy(surface);
+    }
+}
+
 TEST_F(ContextTest, PresentWithoutBackBufferDoesNothing) {
     cairo_surface_t *image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
     cairo_t *target = cairo_create(image);
