@@ -30,7 +30,7 @@ struct EdgeRow {
 struct BackBuffer {
     cairo_t *dc = nullptr;               // drawing context given to the client
     void *bits = nullptr;                // pixels: 8-bit indices or 32-bit RGB
-    cairo_surface_t *surface = nullptr;  // the surface dc draws on
+    cairo_surface_t *surface = nullptr;  // the picture TzPresent paints
     TzPalette *palette = nullptr;
     int32_t width = 0;
     int32_t height = 0;  // palette buffers: positive rows bottom-up, negative top-down
@@ -41,6 +41,7 @@ struct BackBuffer {
     cairo_t *ownDc = nullptr;
     void *ownBits = nullptr;
     cairo_surface_t *ownSurface = nullptr;
+    cairo_surface_t *layer = nullptr;  // palette mode: what ownDc draws on (client_layer.h)
 
     EdgeRow *edges = nullptr;  // palette fillers' edge table, one entry per row
     int32_t edgeRows = 0;
@@ -100,6 +101,11 @@ inline uint8_t PaletteIndexOf(TzColor color) {
 
 // Builds the halftone palette with the cube's exact colours.
 void BuildHalftonePalette(TzPalette *palette);
+
+// The palette the indices are shown through: the client's, if it lent one.
+inline const TzPalette &ShownPalette() {
+    return context.back.palette != nullptr ? *context.back.palette : context.palette;
+}
 
 // True when the back buffer can be drawn into.
 inline bool HasBackBuffer() {

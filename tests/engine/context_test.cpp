@@ -196,6 +196,29 @@ TEST_F(PaletteContextTest, PresentConvertsBottomUpIndicesThroughThePalette) {
     EXPECT_EQ(PresentedPixel(4, 3, 0, 0), 0x000000u);
 }
 
+void FillWithCairo(cairo_t *dc, double red, double green, double blue) {
+    cairo_set_source_rgb(dc, red, green, blue);
+    cairo_paint(dc);
+}
+
+TEST_F(PaletteContextTest, CairoDrawingOnTheContextIsPresentedInOrderWithTheEnginesDrawing) {
+    cairo_t *dc = ResizeTrazel(nullptr, 8, 6);
+    ASSERT_NE(dc, nullptr);
+    TzPatBlt(TZ_RGB(0, 0, 0));
+    cairo_set_source_rgb(dc, 1, 0, 0);
+    cairo_rectangle(dc, 2, 1, 4, 3);
+    cairo_fill(dc);
+    EXPECT_EQ(PresentedPixel(8, 6, 3, 2), 0xFF0000u);
+    EXPECT_EQ(PresentedPixel(8, 6, 1, 2), 0x000000u);
+    EXPECT_EQ(PresentedPixel(8, 6, 3, 2), 0xFF0000u);  // presented once, it stays in the picture
+    FillWithCairo(dc, 1, 0, 0);
+    TzPatBlt(TZ_RGB(0, 0, 255));
+    EXPECT_EQ(PresentedPixel(8, 6, 0, 0), 0x0000FFu);
+    FillWithCairo(dc, 1, 0, 0);
+    Font(nullptr, dc, 0, 0, "lt", " ", TZ_RGB(255, 255, 255), TZ_RGB(0, 255, 0), nullptr, 6);
+    EXPECT_EQ(PresentedPixel(8, 6, 0, 0), 0x00FF00u);
+}
+
 TEST_F(ContextTest, PresentCopiesTrueColourPixels) {
     ASSERT_NE(ResizeTrazel(nullptr, 4, 3), nullptr);
     TzPatBlt(TZ_RGB(10, 20, 30));
