@@ -137,9 +137,10 @@ TRAZEL_API int32_t TzPresent(cairo_t *target, int32_t x, int32_t y);
 TRAZEL_API int32_t OpenTrazel(int32_t messages);
 /* Closes the engine, releasing every tracked block (leaks are reported to tzdebug.txt). */
 TRAZEL_API void CloseTrazel(void);
-/* (Re)creates the back buffer; returns its drawing context, or null on failure. In palette mode
-   cairo drawing there lies over the fills until TzPresent folds it into the indices in cube
-   colours; TzPatBlt wipes it and Font covers it. */
+/* (Re)creates the back buffer; returns its drawing context, valid until the next successful
+   ResizeTrazel or CloseTrazel, or null (the old one stays). In palette mode cairo drawing there
+   lies over the fills until TzPresent folds it into the indices in cube colours; TzPatBlt wipes it
+   and Font covers it. */
 TRAZEL_API cairo_t *ResizeTrazel(void *window, int32_t width, int32_t height);
 /* Replaces each back-buffer item given (non-null pointers, numbers > 0; a palette buffer's
    height may be negative for top-down rows); the client keeps them. Drawing is refused, said once,

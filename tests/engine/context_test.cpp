@@ -219,6 +219,35 @@ TEST_F(PaletteContextTest, CairoDrawingOnTheContextIsPresentedInOrderWithTheEngi
     EXPECT_EQ(PresentedPixel(8, 6, 0, 0), 0x00FF00u);
 }
 
+// Lending a surface and taking the own one back, a failed resize and a client's TzAllFree all leave
+// the context of the last successful resize drawing into the back buffer.
+TEST_F(ContextTest, ResizeContextStaysValidUntilTheNextResizeOrClose) {
+    for (int32_t format : {TZ_DISPLAY_TRUE_COLOR, TZ_DISPLAY_PALETTE}) {
+        SCOPED_TRACE(format);
+        CloseTrazel();
+        ASSERT_EQ(TzSetDisplayFormat(format), 1);
+        ASSERT_EQ(OpenTrazel(1), 1);
+        cairo_t *dc = ResizeTrazel(nullptr, 8, 6);
+        ASSERT_NE(dc, nullptr);
+        void *bits = nullptr;
+        cairo_surface_t *surface = nullptr;
+        GetVirtualScreen(nullptr, &bits, &surface, nullptr);
+        int32_t stride = trazel::context.back.stride;
+        cairo_surface_t *lent = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
+        cairo_t *lentDc = cairo_create(lent);
+        SetVirtualScreen(lentDc, cairo_image_surface_get_data(lent), lent, nullptr, 4, 4,
+                         cairo_image_surface_get_stride(lent));
+        SetVirtualScreen(dc, bits, surface, nullptr, 8, 6, stride);
+        EXPECT_EQ(ResizeTrazel(nullptr, 0, 6), nullptr);
+        TzAllFree();
+        FillWithCairo(dc, 1, 0, 0);
+        EXPECT_EQ(cairo_status(dc), CAIRO_STATUS_SUCCESS);
+        EXPECT_EQ(PresentedPixel(8, 6, 7, 5), 0xFF0000u);
+        cairo_destroy(lentDc);
+        cairo_surface_destroy(lent);
+    }
+}
+
 TEST_F(ContextTest, PresentCopiesTrueColourPixels) {
     ASSERT_NE(ResizeTrazel(nullptr, 4, 3), nullptr);
     TzPatBlt(TZ_RGB(10, 20, 30));
