@@ -82,6 +82,7 @@ void Adopt(NewBuffer &buffer, void *owner, int32_t width, int32_t height, int32_
     BackBuffer &back = context.back;
     ReleaseOwnItems(back);
     back.ownBits = back.bits = buffer.bits;
+    back.ownBytes = size_t(stride) * size_t(height);
     back.ownSurface = back.surface = buffer.surface;
     back.ownDc = back.dc = buffer.dc;
     back.layer = buffer.layer;

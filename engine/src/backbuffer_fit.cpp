@@ -9,7 +9,7 @@ namespace {
 // Larger sides are refused: they keep the outline's clipping products below 2^63.
 constexpr int32_t kLargestSide = 1 << 24;
 
-enum class Misfit { None, TooLarge, RowsTooShort, NotPixelFormat, SurfaceTooSmall, NotRgbImage };
+enum class Misfit { None, TooLarge, RowsTooShort, NotPixelFormat, MemoryTooSmall, NotRgbImage };
 
 // Fillers run many times a frame, so each kind of drawing says its misfit once per situation: until
 // the drawing fits or the back buffer changes.
@@ -44,26 +44,49 @@ bool IsImage(cairo_surface_t *surface) {
            cairo_image_surface_get_data(surface) != nullptr;
 }
 
+// A block of memory whose size the engine knows.
+struct Block {
+    const void *start;
+    size_t size;
+
+    // Bits below the block wrap round to a large offset.
+    uintptr_t OffsetOf(const void *bits) const {
+        return reinterpret_cast<uintptr_t>(bits) - reinterpret_cast<uintptr_t>(start);
+    }
+    bool Holds(const void *bits) const { return start != nullptr && OffsetOf(bits) < size; }
+    bool HoldsAllWritten(const BackBuffer &back) const {
+        return uint64_t(BytesWritten(back)) <= size - OffsetOf(back.bits);
+    }
+};
+
+Block PixelsOf(cairo_surface_t *surface) {
+    if (!IsImage(surface)) return Block{nullptr, 0};
+    return Block{cairo_image_surface_get_data(surface),
+                 size_t(cairo_image_surface_get_stride(surface)) *
+                     size_t(cairo_image_surface_get_height(surface))};
+}
+
 // Bits that lie in a lent image's pixels must be pixels of the engine's format, and every byte the
-// engine writes must lie in that image too. Bits of their own are the client's to size.
-Misfit SurfaceMisfit(const BackBuffer &back) {
-    if (!IsImage(back.surface)) return Misfit::None;
-    auto start = reinterpret_cast<uintptr_t>(cairo_image_surface_get_data(back.surface));
-    uintptr_t size = uintptr_t(cairo_image_surface_get_stride(back.surface)) *
-                     uintptr_t(cairo_image_surface_get_height(back.surface));
-    // Bits below the image wrap round to a large offset.
-    uintptr_t offset = reinterpret_cast<uintptr_t>(back.bits) - start;
-    if (offset >= size) return Misfit::None;
-    if (cairo_image_surface_get_format(back.surface) != PixelFormat())
-        return Misfit::NotPixelFormat;
-    return uint64_t(BytesWritten(back)) <= size - offset ? Misfit::None : Misfit::SurfaceTooSmall;
+// engine writes must lie in that image too; the same goes for the engine's own bits. Bits of the
+// client's own are its to size.
+Misfit MemoryMisfit(const BackBuffer &back) {
+    Block image = PixelsOf(back.surface);
+    if (image.Holds(back.bits)) {
+        if (cairo_image_surface_get_format(back.surface) != PixelFormat()) {
+            return Misfit::NotPixelFormat;
+        }
+        return image.HoldsAllWritten(back) ? Misfit::None : Misfit::MemoryTooSmall;
+    }
+    Block own{back.ownBits, back.ownBytes};
+    if (own.Holds(back.bits) && !own.HoldsAllWritten(back)) return Misfit::MemoryTooSmall;
+    return Misfit::None;
 }
 
 Misfit PixelsMisfit(const BackBuffer &back) {
     if (back.width > kLargestSide || Rows(back) > kLargestSide) return Misfit::TooLarge;
     // A surface of the wrong format is the likelier mistake, and its rows are then too short too.
-    Misfit surfaceMisfit = SurfaceMisfit(back);
-    if (surfaceMisfit != Misfit::None) return surfaceMisfit;
+    Misfit memoryMisfit = MemoryMisfit(back);
+    if (memoryMisfit != Misfit::None) return memoryMisfit;
     if (int64_t{back.stride} < int64_t{back.width} * PixelBytes()) return Misfit::RowsTooShort;
     return Misfit::None;
 }
@@ -86,9 +109,9 @@ void Report(Misfit misfit) {
                 MessageGate::WhenMessagesOn, owner, "%s形式でないサーフェスに描画できません。",
                 FormatName(misfit == Misfit::NotRgbImage ? CAIRO_FORMAT_RGB24 : PixelFormat()));
             break;
-        case Misfit::SurfaceTooSmall:
+        case Misfit::MemoryTooSmall:
             ShowMessage(MessageGate::WhenMessagesOn, owner,
-                        "画面より小さいサーフェスに描画できません。");
+                        "幅・高さ・行幅に足りないメモリに描画できません。");
             break;
     }
 }

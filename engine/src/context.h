@@ -40,6 +40,7 @@ struct BackBuffer {
     // What the engine created itself and must release; the client's items are only borrowed.
     cairo_t *ownDc = nullptr;
     void *ownBits = nullptr;
+    size_t ownBytes = 0;
     cairo_surface_t *ownSurface = nullptr;
     cairo_surface_t *layer = nullptr;  // palette mode: what ownDc draws on (client_layer.h)
 

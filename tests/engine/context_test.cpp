@@ -267,10 +267,14 @@ int32_t DrawOnce(Drawing drawing) {
     return result;
 }
 
-enum class Lent { Surface, SurfaceAndBits, SurfaceBitsAndSize };
+enum class Lent { Surface, SurfaceAndBits, SurfaceBitsAndSize, NothingButTwiceTheStride };
 
 // Lends an image surface's parts; the engine keeps its own items for the others.
 void Lend(cairo_surface_t *surface, Lent lent) {
+    if (lent == Lent::NothingButTwiceTheStride) {
+        SetVirtualScreen(nullptr, nullptr, nullptr, nullptr, 0, 0, 2 * trazel::context.back.stride);
+        return;
+    }
     void *bits = lent == Lent::Surface ? nullptr : cairo_image_surface_get_data(surface);
     bool sized = lent == Lent::SurfaceBitsAndSize;
     SetVirtualScreen(nullptr, bits, surface, nullptr,
@@ -283,6 +287,7 @@ void Lend(cairo_surface_t *surface, Lent lent) {
 // refusal is said once however often the client draws.
 TEST_F(ContextTest, LentSurfacesThatCannotHoldTheEnginesPixelsAreRefusedOnce) {
     const char *notRgb24 = "RGB24形式でないサーフェスに描画できません。";
+    const char *tooSmall = "幅・高さ・行幅に足りないメモリに描画できません。";
     struct Case {
         int32_t displayFormat;
         cairo_format_t format;
@@ -297,7 +302,9 @@ TEST_F(ContextTest, LentSurfacesThatCannotHoldTheEnginesPixelsAreRefusedOnce) {
         {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
          0, notRgb24},
         {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_RGB24, 16, 16, Lent::SurfaceAndBits, Drawing::Clear, 0,
-         "画面より小さいサーフェスに描画できません。"},
+         tooSmall},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 1, 1, Lent::NothingButTwiceTheStride, Drawing::Clear,
+         0, tooSmall},
         {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear, 1,
          nullptr},
         {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_RGB24, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
