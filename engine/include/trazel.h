@@ -249,7 +249,8 @@ TRAZEL_API void *TzAlloc(int32_t size);
 TRAZEL_API void *TzReAlloc(void *block, int32_t size);
 /* Releases a live tracked block; any other pointer is ignored. Returns block. */
 TRAZEL_API void *TzFree(void *block);
-/* Releases every live tracked block, never the engine's work memory; tzdebug.txt lists them. */
+/* Releases every live tracked block (never the engine's work memory), listing them in tzdebug.txt
+   when messages are on. */
 TRAZEL_API void TzAllFree(void);
 
 #ifdef __cplusplus
