@@ -128,7 +128,7 @@ TRAZEL_API int32_t TzGetDisplayFormat(void);
 /* Installs the message procedure (null: messages go to standard error); returns the previous one.
  */
 TRAZEL_API TzMessageProc TzSetMessageProc(TzMessageProc proc);
-/* Paints the back buffer onto target with its top-left corner at (x, y); 1 on success. */
+/* Paints the back buffer onto target with its top-left corner at (x, y); 1, or 0 if refused. */
 TRAZEL_API int32_t TzPresent(cairo_t *target, int32_t x, int32_t y);
 
 /* ---- Context, back buffer and view --------------------------------------------------------- */
@@ -137,10 +137,15 @@ TRAZEL_API int32_t TzPresent(cairo_t *target, int32_t x, int32_t y);
 TRAZEL_API int32_t OpenTrazel(int32_t messages);
 /* Closes the engine, releasing every tracked block (leaks are reported to tzdebug.txt). */
 TRAZEL_API void CloseTrazel(void);
-/* (Re)creates the back buffer; returns its drawing context, or null on failure. */
+/* (Re)creates the back buffer; returns its drawing context, valid until the next successful
+   ResizeTrazel or CloseTrazel, or null (the old one stays). In palette mode cairo drawing there
+   lies over the fills until TzPresent folds it into the indices in cube colours; TzPatBlt wipes it
+   and Font covers it. */
 TRAZEL_API cairo_t *ResizeTrazel(void *window, int32_t width, int32_t height);
 /* Replaces each back-buffer item given (non-null pointers, numbers > 0; a palette buffer's
-   height may be negative for top-down rows). The client keeps ownership of what it passes. */
+   height may be negative for top-down rows); the client keeps them. Drawing is refused, said once,
+   where the bits' rows cannot hold the width's RGB24 pixels (palette: A8 indices), also within a
+   lent image surface, and presenting in palette mode needs an RGB24 image surface. */
 TRAZEL_API void SetVirtualScreen(cairo_t *dc, void *bits, cairo_surface_t *bitmap,
                                  TzPalette *palette, int32_t width, int32_t height, int32_t stride);
 /* Stores the back buffer's context, bits, surface and palette into the non-null out pointers. */
@@ -244,7 +249,8 @@ TRAZEL_API void *TzAlloc(int32_t size);
 TRAZEL_API void *TzReAlloc(void *block, int32_t size);
 /* Releases a live tracked block; any other pointer is ignored. Returns block. */
 TRAZEL_API void *TzFree(void *block);
-/* Releases every live block, reporting them to tzdebug.txt when messages are on. */
+/* Releases every live tracked block (never the engine's work memory), listing them in tzdebug.txt
+   when messages are on. */
 TRAZEL_API void TzAllFree(void);
 
 #ifdef __cplusplus

@@ -15,31 +15,29 @@ bool CreateTrackingTable();
 
 namespace {
 
+// Zeroed, and outside the tracked blocks: those are the client's, and a client's
+// TzAllFree must neither release the engine's memory nor report it as a leak.
 template <typename T>
 bool AllocateWork(T **array, int32_t count) {
-    *array = static_cast<T *>(TzAlloc(static_cast<int32_t>(sizeof(T)) * count));
+    *array = static_cast<T *>(std::calloc(static_cast<size_t>(count), sizeof(T)));
     return *array != nullptr;
 }
 
 template <typename T>
 void ReleaseWork(T **array) {
-    TzFree(*array);
+    std::free(*array);
     *array = nullptr;
 }
 
 bool AllocateFrameWork(FrameWork &work) {
-    bool ok =
-        AllocateWork(&work.polygons, TZ_MAX_POLYGONS) &&
-        AllocateWork(&work.order, TZ_MAX_POLYGONS) &&
-        AllocateWork(&work.orderScratch, TZ_MAX_POLYGONS) &&
-        AllocateWork(&work.viewDepth, TZ_MAX_VERTICES) &&
-        AllocateWork(&work.viewY, TZ_MAX_VERTICES) && AllocateWork(&work.viewZ, TZ_MAX_VERTICES) &&
-        AllocateWork(&work.screen, TZ_MAX_VERTICES) &&
-        AllocateWork(&work.needed, TZ_MAX_VERTICES) && AllocateWork(&work.facing, TZ_MAX_PLANES);
-    if (ok) {
-        for (int32_t i = 0; i < TZ_MAX_POLYGONS; ++i) work.polygons[i] = ScreenPolygon{};
-    }
-    return ok;
+    return AllocateWork(&work.polygons, TZ_MAX_POLYGONS) &&
+           AllocateWork(&work.order, TZ_MAX_POLYGONS) &&
+           AllocateWork(&work.orderScratch, TZ_MAX_POLYGONS) &&
+           AllocateWork(&work.viewDepth, TZ_MAX_VERTICES) &&
+           AllocateWork(&work.viewY, TZ_MAX_VERTICES) &&
+           AllocateWork(&work.viewZ, TZ_MAX_VERTICES) &&
+           AllocateWork(&work.screen, TZ_MAX_VERTICES) &&
+           AllocateWork(&work.needed, TZ_MAX_VERTICES) && AllocateWork(&work.facing, TZ_MAX_PLANES);
 }
 
 void ReleaseFrameWork(FrameWork &work) {
@@ -90,6 +88,7 @@ extern "C" int32_t OpenTrazel(int32_t messages) {
     BuildAngleTables();
     if (!AllocateFrameWork(context.work)) {
         ReleaseFrameWork(context.work);
+        ShowMessage(MessageGate::WhenMessagesOn, nullptr, "メモリが足りません。");
         return 0;
     }
     context.objectPointProc = nullptr;

@@ -30,7 +30,7 @@ struct EdgeRow {
 struct BackBuffer {
     cairo_t *dc = nullptr;               // drawing context given to the client
     void *bits = nullptr;                // pixels: 8-bit indices or 32-bit RGB
-    cairo_surface_t *surface = nullptr;  // the surface dc draws on
+    cairo_surface_t *surface = nullptr;  // the picture TzPresent paints
     TzPalette *palette = nullptr;
     int32_t width = 0;
     int32_t height = 0;  // palette buffers: positive rows bottom-up, negative top-down
@@ -40,7 +40,9 @@ struct BackBuffer {
     // What the engine created itself and must release; the client's items are only borrowed.
     cairo_t *ownDc = nullptr;
     void *ownBits = nullptr;
+    size_t ownBytes = 0;
     cairo_surface_t *ownSurface = nullptr;
+    cairo_surface_t *layer = nullptr;  // palette mode: what ownDc draws on (client_layer.h)
 
     EdgeRow *edges = nullptr;  // palette fillers' edge table, one entry per row
     int32_t edgeRows = 0;
@@ -101,10 +103,24 @@ inline uint8_t PaletteIndexOf(TzColor color) {
 // Builds the halftone palette with the cube's exact colours.
 void BuildHalftonePalette(TzPalette *palette);
 
+// The palette the indices are shown through: the client's, if it lent one.
+inline const TzPalette &ShownPalette() {
+    return context.back.palette != nullptr ? *context.back.palette : context.palette;
+}
+
 // True when the back buffer can be drawn into.
 inline bool HasBackBuffer() {
     return context.back.bits != nullptr && context.back.width > 0 && context.back.height != 0;
 }
+
+// True when the engine may write the back buffer's bits: they hold its rows in the display
+// format's pixels. A lent buffer that does not is refused with a message, once per situation.
+bool CanWriteBackBuffer();
+// True when presenting may convert palette indices into the back buffer's surface, an RGB24
+// image; otherwise refused as CanWriteBackBuffer refuses.
+bool CanConvertIntoSurface();
+// A changed back buffer is a new situation: its misfits are said again.
+void ForgetMisfits();
 
 // Releases the back-buffer items the engine created.
 void ReleaseBackBuffer();

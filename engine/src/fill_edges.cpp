@@ -8,9 +8,6 @@
 namespace trazel {
 namespace {
 
-// Larger sides are refused: they keep the outline's clipping products below 2^63.
-constexpr int32_t kLargestSide = 1 << 24;
-
 struct Edge {
     int32_t from;
     int32_t to;
@@ -45,12 +42,10 @@ void WalkChannel(const ClipPolygon &polygon, const Edge &edge, int channel, Edge
 }  // namespace
 
 bool AcquireBuffer(FillTarget *target) {
+    if (!CanWriteBackBuffer()) return false;
     const BackBuffer &back = context.back;
-    if (!HasBackBuffer() || back.height == INT32_MIN) return false;
     int32_t rows = back.height < 0 ? -back.height : back.height;
     int32_t pixelBytes = context.paletteMode ? 1 : 4;
-    if (back.width > kLargestSide || rows > kLargestSide) return false;
-    if (int64_t{back.stride} < int64_t{back.width} * pixelBytes) return false;
     bool bottomUp = context.paletteMode && back.height > 0;
     *target = FillTarget{static_cast<uint8_t *>(back.bits),
                          back.width,

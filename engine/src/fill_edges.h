@@ -26,8 +26,8 @@ struct FillTarget {
     }
 };
 
-// The back buffer in the current display format; false when it cannot be written safely (no bits,
-// rows too short for the width, or a side beyond 2^24 pixels).
+// The back buffer in the current display format; false when there is none or CanWriteBackBuffer
+// refuses it.
 bool AcquireBuffer(FillTarget *target);
 // The back buffer as AcquireBuffer, and also false when the edge table is shorter than the buffer.
 bool AcquireFillTarget(FillTarget *target);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "client_layer.h"
 #include "context.h"
 #include "fill_edges.h"
 
@@ -143,6 +144,7 @@ int32_t ClearPalette(TzColor color) {
     FillTarget target;
     if (!AcquireBuffer(&target)) return 0;
     std::memset(target.bits, PaletteIndexOf(color), size_t(target.stride) * size_t(target.rows));
+    ClearClientLayer();
     return 1;
 }
 

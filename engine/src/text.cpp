@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "client_layer.h"
 #include "context.h"
 #include "text_faces.h"
 
@@ -22,11 +23,6 @@ constexpr unsigned kHalfCoverage = 128;
 // Where the text goes, in 64 bits so that no client coordinate can overflow it.
 struct TextBox {
     int64_t left, top, width, height;
-};
-
-// Back-buffer pixels from (left, top) up to but not including (right, bottom).
-struct PixelRect {
-    int32_t left, top, right, bottom;
 };
 
 int32_t PixelHeight(int32_t height) {
@@ -153,29 +149,22 @@ bool IsPaletteBackBuffer(cairo_t *dc) {
     return context.paletteMode && dc == context.back.dc;
 }
 
-bool PaletteRowsFit() {
-    return HasBackBuffer() && context.back.stride >= context.back.width;
-}
-
-PixelRect VisiblePart(const TextBox &box) {
-    const BackBuffer &back = context.back;
-    int64_t rows = back.height < 0 ? -int64_t{back.height} : int64_t{back.height};
-    return PixelRect{static_cast<int32_t>(std::clamp<int64_t>(box.left, 0, back.width)),
-                     static_cast<int32_t>(std::clamp<int64_t>(box.top, 0, rows)),
-                     static_cast<int32_t>(std::clamp<int64_t>(box.left + box.width, 0, back.width)),
-                     static_cast<int32_t>(std::clamp<int64_t>(box.top + box.height, 0, rows))};
+PixelRect VisiblePart(const TextBox &box, const FillTarget &target) {
+    return PixelRect{
+        static_cast<int32_t>(std::clamp<int64_t>(box.left, 0, target.width)),
+        static_cast<int32_t>(std::clamp<int64_t>(box.top, 0, target.rows)),
+        static_cast<int32_t>(std::clamp<int64_t>(box.left + box.width, 0, target.width)),
+        static_cast<int32_t>(std::clamp<int64_t>(box.top + box.height, 0, target.rows))};
 }
 
 // Screen row y of the palette buffer, whose rows run bottom-up when its height is positive.
-uint8_t *PaletteRow(int32_t y) {
-    const BackBuffer &back = context.back;
-    int32_t memoryRow = back.height > 0 ? back.height - 1 - y : y;
-    return static_cast<uint8_t *>(back.bits) + int64_t{memoryRow} * back.stride;
+uint8_t *PaletteRow(const FillTarget &target, int32_t y) {
+    return target.Row(target.MemoryRow(y));
 }
 
-void FillPaletteRect(const PixelRect &rect, uint8_t index) {
+void FillPaletteRect(const FillTarget &target, const PixelRect &rect, uint8_t index) {
     for (int32_t y = rect.top; y < rect.bottom; ++y) {
-        std::memset(PaletteRow(y) + rect.left, index, rect.right - rect.left);
+        std::memset(PaletteRow(target, y) + rect.left, index, rect.right - rect.left);
     }
 }
 
@@ -193,14 +182,15 @@ cairo_surface_t *RenderCoverage(PangoLayout *layout, const TextBox &box, const P
 }
 
 // A palette pixel is all or nothing: it takes the text colour when at least half covered.
-void WriteCoveredPixels(cairo_surface_t *coverage, const PixelRect &visible, uint8_t index) {
+void WriteCoveredPixels(const FillTarget &target, cairo_surface_t *coverage,
+                        const PixelRect &visible, uint8_t index) {
     const unsigned char *alpha = cairo_image_surface_get_data(coverage);
     if (alpha == nullptr) return;
     int stride = cairo_image_surface_get_stride(coverage);
     for (int32_t y = visible.top; y < visible.bottom; ++y, alpha += stride) {
-        uint8_t *target = PaletteRow(y) + visible.left;
+        uint8_t *pixels = PaletteRow(target, y) + visible.left;
         for (int32_t x = 0; x < visible.right - visible.left; ++x) {
-            if (alpha[x] >= kHalfCoverage) target[x] = index;
+            if (alpha[x] >= kHalfCoverage) pixels[x] = index;
         }
     }
 }
@@ -208,12 +198,15 @@ void WriteCoveredPixels(cairo_surface_t *coverage, const PixelRect &visible, uin
 // Presenting overwrites the palette buffer's RGB image, so its text goes into the indices.
 void DrawIntoPaletteBuffer(PangoLayout *layout, const TextBox &box, TzColor textColor,
                            TzColor backColor) {
-    if (!PaletteRowsFit()) return;
-    PixelRect visible = VisiblePart(box);
+    FillTarget target;
+    if (!AcquireBuffer(&target)) return;
+    PixelRect visible = VisiblePart(box, target);
     if (visible.right <= visible.left || visible.bottom <= visible.top) return;
-    if (backColor != TZ_NO_COLOR) FillPaletteRect(visible, PaletteIndexOf(backColor));
+    // Text lies over what the client drew on the context before it.
+    FoldClientLayer(target, visible);
+    if (backColor != TZ_NO_COLOR) FillPaletteRect(target, visible, PaletteIndexOf(backColor));
     cairo_surface_t *coverage = RenderCoverage(layout, box, visible);
-    WriteCoveredPixels(coverage, visible, PaletteIndexOf(textColor));
+    WriteCoveredPixels(target, coverage, visible, PaletteIndexOf(textColor));
     cairo_surface_destroy(coverage);
 }
 

@@ -196,10 +196,143 @@ TEST_F(PaletteContextTest, PresentConvertsBottomUpIndicesThroughThePalette) {
     EXPECT_EQ(PresentedPixel(4, 3, 0, 0), 0x000000u);
 }
 
+void FillWithCairo(cairo_t *dc, double red, double green, double blue) {
+    cairo_set_source_rgb(dc, red, green, blue);
+    cairo_paint(dc);
+}
+
+TEST_F(PaletteContextTest, CairoDrawingOnTheContextIsPresentedInOrderWithTheEnginesDrawing) {
+    cairo_t *dc = ResizeTrazel(nullptr, 8, 6);
+    ASSERT_NE(dc, nullptr);
+    TzPatBlt(TZ_RGB(0, 0, 0));
+    cairo_set_source_rgb(dc, 1, 0, 0);
+    cairo_rectangle(dc, 2, 1, 4, 3);
+    cairo_fill(dc);
+    EXPECT_EQ(PresentedPixel(8, 6, 3, 2), 0xFF0000u);
+    EXPECT_EQ(PresentedPixel(8, 6, 1, 2), 0x000000u);
+    EXPECT_EQ(PresentedPixel(8, 6, 3, 2), 0xFF0000u);  // presented once, it stays in the picture
+    FillWithCairo(dc, 1, 0, 0);
+    TzPatBlt(TZ_RGB(0, 0, 255));
+    EXPECT_EQ(PresentedPixel(8, 6, 0, 0), 0x0000FFu);
+    FillWithCairo(dc, 1, 0, 0);
+    Font(nullptr, dc, 0, 0, "lt", " ", TZ_RGB(255, 255, 255), TZ_RGB(0, 255, 0), nullptr, 6);
+    EXPECT_EQ(PresentedPixel(8, 6, 0, 0), 0x00FF00u);
+}
+
+// Lending a surface and taking the own one back, a failed resize and a client's TzAllFree all leave
+// the context of the last successful resize drawing into the back buffer.
+TEST_F(ContextTest, ResizeContextStaysValidUntilTheNextResizeOrClose) {
+    for (int32_t format : {TZ_DISPLAY_TRUE_COLOR, TZ_DISPLAY_PALETTE}) {
+        SCOPED_TRACE(format);
+        CloseTrazel();
+        ASSERT_EQ(TzSetDisplayFormat(format), 1);
+        ASSERT_EQ(OpenTrazel(1), 1);
+        cairo_t *dc = ResizeTrazel(nullptr, 8, 6);
+        ASSERT_NE(dc, nullptr);
+        void *bits = nullptr;
+        cairo_surface_t *surface = nullptr;
+        GetVirtualScreen(nullptr, &bits, &surface, nullptr);
+        int32_t stride = trazel::context.back.stride;
+        cairo_surface_t *lent = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
+        cairo_t *lentDc = cairo_create(lent);
+        SetVirtualScreen(lentDc, cairo_image_surface_get_data(lent), lent, nullptr, 4, 4,
+                         cairo_image_surface_get_stride(lent));
+        SetVirtualScreen(dc, bits, surface, nullptr, 8, 6, stride);
+        EXPECT_EQ(ResizeTrazel(nullptr, 0, 6), nullptr);
+        TzAllFree();
+        FillWithCairo(dc, 1, 0, 0);
+        EXPECT_EQ(cairo_status(dc), CAIRO_STATUS_SUCCESS);
+        EXPECT_EQ(PresentedPixel(8, 6, 7, 5), 0xFF0000u);
+        cairo_destroy(lentDc);
+        cairo_surface_destroy(lent);
+    }
+}
+
 TEST_F(ContextTest, PresentCopiesTrueColourPixels) {
     ASSERT_NE(ResizeTrazel(nullptr, 4, 3), nullptr);
     TzPatBlt(TZ_RGB(10, 20, 30));
     EXPECT_EQ(PresentedPixel(4, 3, 3, 2), 0x0A141Eu);
+}
+
+enum class Drawing { Clear, Present };
+
+// Each call draws once and returns its result.
+int32_t DrawOnce(Drawing drawing) {
+    if (drawing == Drawing::Clear) return TzPatBlt(TZ_RGB(255, 0, 0));
+    cairo_surface_t *image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 64, 48);
+    cairo_t *target = cairo_create(image);
+    int32_t result = TzPresent(target, 0, 0);
+    cairo_destroy(target);
+    cairo_surface_destroy(image);
+    return result;
+}
+
+enum class Lent { Surface, SurfaceAndBits, SurfaceBitsAndSize, NothingButTwiceTheStride };
+
+// Lends an image surface's parts; the engine keeps its own items for the others.
+void Lend(cairo_surface_t *surface, Lent lent) {
+    if (lent == Lent::NothingButTwiceTheStride) {
+        SetVirtualScreen(nullptr, nullptr, nullptr, nullptr, 0, 0, 2 * trazel::context.back.stride);
+        return;
+    }
+    void *bits = lent == Lent::Surface ? nullptr : cairo_image_surface_get_data(surface);
+    bool sized = lent == Lent::SurfaceBitsAndSize;
+    SetVirtualScreen(nullptr, bits, surface, nullptr,
+                     sized ? cairo_image_surface_get_width(surface) : 0,
+                     sized ? cairo_image_surface_get_height(surface) : 0,
+                     sized ? cairo_image_surface_get_stride(surface) : 0);
+}
+
+// A client surface that does not hold what the engine writes is refused, not overrun, and the
+// refusal is said once however often the client draws.
+TEST_F(ContextTest, LentSurfacesThatCannotHoldTheEnginesPixelsAreRefusedOnce) {
+    const char *notRgb24 = "RGB24形式でないサーフェスに描画できません。";
+    const char *tooSmall = "幅・高さ・行幅に足りないメモリに描画できません。";
+    struct Case {
+        int32_t displayFormat;
+        cairo_format_t format;
+        int32_t width, height;
+        Lent lent;
+        Drawing drawing;
+        int32_t result;
+        const char *message;  // null: none
+    } cases[] = {
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_RGB24, 64, 48, Lent::SurfaceBitsAndSize,
+         Drawing::Clear, 1, nullptr},
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
+         0, notRgb24},
+        {TZ_DISPLAY_TRUE_COLOR, CAIRO_FORMAT_RGB24, 16, 16, Lent::SurfaceAndBits, Drawing::Clear, 0,
+         tooSmall},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 1, 1, Lent::NothingButTwiceTheStride, Drawing::Clear,
+         0, tooSmall},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear, 1,
+         nullptr},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_RGB24, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Clear,
+         0, "A8形式でないサーフェスに描画できません。"},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_A8, 64, 48, Lent::SurfaceBitsAndSize, Drawing::Present, 0,
+         notRgb24},
+        {TZ_DISPLAY_PALETTE, CAIRO_FORMAT_RGB16_565, 64, 48, Lent::Surface, Drawing::Present, 0,
+         notRgb24},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "format " << c.format << ", " << c.width << "x"
+                                        << c.height << ", lent " << int(c.lent));
+        CloseTrazel();
+        ASSERT_EQ(TzSetDisplayFormat(c.displayFormat), 1);
+        ASSERT_EQ(OpenTrazel(1), 1);
+        ASSERT_NE(ResizeTrazel(nullptr, 64, 48), nullptr);
+        cairo_surface_t *surface = cairo_image_surface_create(c.format, c.width, c.height);
+        Lend(surface, c.lent);
+        ClearRecordedMessages();
+        EXPECT_EQ(DrawOnce(c.drawing), c.result);
+        EXPECT_EQ(DrawOnce(c.drawing), c.result);
+        std::vector<std::string> shown;
+        for (const RecordedMessage &message : RecordedMessages()) shown.push_back(message.text);
+        EXPECT_EQ(shown, c.message != nullptr ? std::vector<std::string>{c.message}
+                                              : std::vector<std::string>{});
+        CloseTrazel();
+        cairo_surface_destroy(surface);
+    }
 }
 
 TEST_F(ContextTest, PresentWithoutBackBufferDoesNothing) {

@@ -157,6 +157,7 @@ TEST_F(TrueColorFillTest, RowsTooShortForTheWidthAreRefused) {
     EXPECT_EQ(TzPatBlt(kBlue), 0);
     EXPECT_EQ(TzFillPolygon(Rectangle(0, 0, 3, 3).data(), 4, kBlue), 0);
     EXPECT_EQ(memory, std::vector<uint8_t>(64, 0));
+    EXPECT_TRUE(SawMessage("行幅が幅に足りない画面に描画できません。"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine_fixture.h"
+#include "test_mesh.h"
 
 namespace {
 
@@ -86,6 +87,20 @@ TEST_F(MemoryTest, ReallocationKeepsContentAndSlot) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(numbers[i], i * 7);
     CloseTrazel();
     EXPECT_EQ(ReportedAddresses(), (std::vector<intptr_t>{Address(numbers), Address(after)}));
+}
+
+TEST_F(MemoryTest, ClientAllFreeWhileOpenReleasesOnlyTheClientsBlocks) {
+    void *forgotten = TzAlloc(8);
+    TzAllFree();
+    EXPECT_EQ(ReportedAddresses(), std::vector<intptr_t>{Address(forgotten)});
+    // The frame's work arrays survive: drawing a frame writes into them.
+    ASSERT_NE(ResizeTrazel(nullptr, 32, 32), nullptr);
+    TestMesh square = TestMesh::Square(10, TZ_RGB(255, 0, 0));
+    ObjectStruct scene[] = {ObjectStruct{}, Placed(square.Data(), 100, 0, 0)};
+    EXPECT_GT(Trazel(1, scene), 0);
+    std::filesystem::remove("tzdebug.txt");
+    CloseTrazel();
+    EXPECT_FALSE(FileExists("tzdebug.txt"));
 }
 
 TEST_F(MemoryTest, NegativeSizeIsRefusedWithMessage) {
