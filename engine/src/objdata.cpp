@@ -183,11 +183,9 @@ bool ReadPlanes(ObjectReader &reader) {
 }
 
 }  // namespace
-}  // namespace trazel
 
-using namespace trazel;
-
-extern "C" int32_t ReadObjectData(ObjectData *data, const char *path, const char *name) {
+int32_t ReadObjectDataFromStream(std::FILE *file, ObjectData *data, const char *path,
+                                 const char *name) {
     if (data == nullptr) return 0;
     path = path != nullptr ? path : "";
     name = name != nullptr ? name : "";
@@ -195,13 +193,27 @@ extern "C" int32_t ReadObjectData(ObjectData *data, const char *path, const char
     // a half-filled record that the client then hands to FreeObjectData.
     *data = ObjectData{};
     float *values = nullptr;
-    int32_t count = ReadDataFloat(&values, path, name);
+    int32_t count = ReadDataFloatFromStream(file, &values, path, name);
     if (count == 0) return 0;
     ObjectReader reader{*data, values, count, 0, path, name};
     bool read = ReadMaterials(reader) && ReadVertices(reader) && ReadPlanes(reader);
     TzFree(values);
     if (!read) return 0;
     return SetObjectDataColor(data) == 1 && SetObjectDataShadingVector(data) == 1 ? 1 : 0;
+}
+
+}  // namespace trazel
+
+using namespace trazel;
+
+extern "C" int32_t ReadObjectData(ObjectData *data, const char *path, const char *name) {
+    if (data == nullptr) return 0;
+    *data = ObjectData{};  // empty also when the file does not open, as after any failed read
+    std::FILE *file = OpenObjectFile(path);
+    if (file == nullptr) return 0;
+    int32_t read = ReadObjectDataFromStream(file, data, path, name);
+    std::fclose(file);
+    return read;
 }
 
 extern "C" void FreeObjectData(ObjectData *data) {

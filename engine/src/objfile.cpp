@@ -101,36 +101,30 @@ int32_t ReadBlockValues(TokenReader &reader, void *scratch, StoreValue store, co
 }
 
 // Reads the block tagged tag from the file into scratch; its count, or 0 after a message.
-int32_t ReadBlockFromFile(void *scratch, StoreValue store, const char *path, const char *tag) {
-    std::FILE *file = std::fopen(path, "rb");
-    if (file == nullptr) {
-        ShowMessageFormat(MessageGate::WhenMessagesOn, nullptr,
-                          "ファイル'%s'がオープンできません。", path);
-        return 0;
-    }
+int32_t ReadBlockFromStream(std::FILE *file, void *scratch, StoreValue store, const char *path,
+                            const char *tag) {
     TokenReader reader(file);
-    int32_t count = 0;
     if (!FindTag(reader, tag)) {
         ShowMessageFormat(MessageGate::WhenMessagesOn, nullptr,
                           "ファイル'%s'にタグ'%s'が見つかりません。", path, tag);
-    } else {
-        count = ReadBlockValues(reader, scratch, store, path, tag);
-        if (count == 0) {
-            ShowMessageFormat(MessageGate::WhenMessagesOn, nullptr,
-                              "ファイル'%s'のタグ'%s'のデータがありません。", path, tag);
-        }
+        return 0;
     }
-    std::fclose(file);
+    int32_t count = ReadBlockValues(reader, scratch, store, path, tag);
+    if (count == 0) {
+        ShowMessageFormat(MessageGate::WhenMessagesOn, nullptr,
+                          "ファイル'%s'のタグ'%s'のデータがありません。", path, tag);
+    }
     return count > 0 ? count : 0;
 }
 
 // A new tracked block of the values of the block tagged tag; their count, or 0 after a message.
-int32_t ReadTaggedBlock(void **values, StoreValue store, const char *path, const char *tag) {
+int32_t ReadTaggedBlock(std::FILE *file, void **values, StoreValue store, const char *path,
+                        const char *tag) {
     path = path != nullptr ? path : "";
     tag = tag != nullptr ? tag : "";
     void *scratch = TzAlloc(TZ_MAX_BLOCK_VALUES * kValueSize);
     if (scratch == nullptr) return 0;
-    int32_t count = ReadBlockFromFile(scratch, store, path, tag);
+    int32_t count = ReadBlockFromStream(file, scratch, store, path, tag);
     if (count > 0) {
         void *block = TzAlloc(count * kValueSize);
         if (block != nullptr) {
@@ -204,22 +198,52 @@ float LargestVertexLength(const Vector3 *points, int32_t count) {
     return largest;
 }
 
+std::FILE *OpenObjectFile(const char *path) {
+    path = path != nullptr ? path : "";
+    std::FILE *file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        ShowMessageFormat(MessageGate::WhenMessagesOn, nullptr,
+                          "ファイル'%s'がオープンできません。", path);
+    }
+    return file;
+}
+
+int32_t ReadDataIntFromStream(std::FILE *file, int32_t **values, const char *path,
+                              const char *tag) {
+    if (values == nullptr) return 0;
+    void *block = nullptr;
+    int32_t count = ReadTaggedBlock(file, &block, StoreInt, path, tag);
+    if (count > 0) *values = static_cast<int32_t *>(block);
+    return count;
+}
+
+int32_t ReadDataFloatFromStream(std::FILE *file, float **values, const char *path,
+                                const char *tag) {
+    if (values == nullptr) return 0;
+    void *block = nullptr;
+    int32_t count = ReadTaggedBlock(file, &block, StoreFloat, path, tag);
+    if (count > 0) *values = static_cast<float *>(block);
+    return count;
+}
+
 }  // namespace trazel
 
 using namespace trazel;
 
 extern "C" int32_t ReadDataInt(int32_t **values, const char *path, const char *tag) {
     if (values == nullptr) return 0;
-    void *block = nullptr;
-    int32_t count = ReadTaggedBlock(&block, StoreInt, path, tag);
-    if (count > 0) *values = static_cast<int32_t *>(block);
+    std::FILE *file = OpenObjectFile(path);
+    if (file == nullptr) return 0;
+    int32_t count = ReadDataIntFromStream(file, values, path, tag);
+    std::fclose(file);
     return count;
 }
 
 extern "C" int32_t ReadDataFloat(float **values, const char *path, const char *tag) {
     if (values == nullptr) return 0;
-    void *block = nullptr;
-    int32_t count = ReadTaggedBlock(&block, StoreFloat, path, tag);
-    if (count > 0) *values = static_cast<float *>(block);
+    std::FILE *file = OpenObjectFile(path);
+    if (file == nullptr) return 0;
+    int32_t count = ReadDataFloatFromStream(file, values, path, tag);
+    std::fclose(file);
     return count;
 }

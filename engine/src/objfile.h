@@ -1,4 +1,5 @@
-// Object files: the tokenizer of tagged text blocks, the number conversions and mesh helpers.
+// Object files: the tokenizer of tagged text blocks, the number conversions, mesh helpers, and
+// the readers over an open file.
 #pragma once
 
 #include <cstdio>
@@ -38,5 +39,15 @@ float ParseFloat(const char *text);
 
 // The largest distance of any of the points from the origin; 0 for none.
 float LargestVertexLength(const Vector3 *points, int32_t count);
+
+// Opens an object file for reading; null, after a message, when it cannot be opened.
+std::FILE *OpenObjectFile(const char *path);
+
+// ReadDataInt, ReadDataFloat and ReadObjectData over a file already open, from where it stands,
+// so that any stream of bytes reads as an object file; path only names it in messages.
+int32_t ReadDataIntFromStream(std::FILE *file, int32_t **values, const char *path, const char *tag);
+int32_t ReadDataFloatFromStream(std::FILE *file, float **values, const char *path, const char *tag);
+int32_t ReadObjectDataFromStream(std::FILE *file, ObjectData *data, const char *path,
+                                 const char *name);
 
 }  // namespace trazel

@@ -1,10 +1,12 @@
 // Mesh records: reading meshes from object files, the checks on their values, release, placement.
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine_fixture.h"
+#include "objfile.h"
 
 namespace {
 
@@ -279,6 +281,19 @@ TEST_F(ObjDataTest, PlaneWithoutNormalFailsTheReadAfterFillingTheRecord) {
     EXPECT_TRUE(SawMessage("面No.0は、法線が求められません。"));
     EXPECT_EQ(data.plnNum, 1);
     EXPECT_EQ(data.shadingVector, nullptr);
+    FreeObjectData(&data);
+    EXPECT_FALSE(LeftBlocksBehind());
+}
+
+TEST_F(ObjDataTest, MeshIsReadFromAnOpenStreamAsFromItsFile) {
+    std::string text = MeshText{}.Block("Mesh");
+    std::FILE *stream = fmemopen(text.data(), text.size(), "rb");
+    ASSERT_NE(stream, nullptr);
+    ObjectData data{};
+    EXPECT_EQ(trazel::ReadObjectDataFromStream(stream, &data, "memory", "Mesh"), 1);
+    std::fclose(stream);
+    EXPECT_EQ(data.plnNum, 1);
+    EXPECT_NE(data.shadingVector, nullptr);
     FreeObjectData(&data);
     EXPECT_FALSE(LeftBlocksBehind());
 }

@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -99,6 +100,22 @@ TEST_F(ObjFileTest, FolderInPlaceOfTheFileReadsAsHavingNoTag) {
     float *values = nullptr;
     EXPECT_EQ(ReadDataFloat(&values, "folder.m3d", "Mesh"), 0);
     EXPECT_EQ(RecordedMessages().size(), 1u);
+}
+
+TEST_F(ObjFileTest, OpenStreamReadsFromWhereItStandsAndMessagesNameThePathGiven) {
+    char text[] = "*A 1\n*A 2 3\n";
+    std::FILE *stream = fmemopen(text, sizeof text - 1, "rb");
+    ASSERT_NE(stream, nullptr);
+    std::fseek(stream, 5, SEEK_SET);  // past the first block
+    int32_t *values = nullptr;
+    ASSERT_EQ(trazel::ReadDataIntFromStream(stream, &values, "memory", "A"), 2);
+    EXPECT_EQ(Ints(values, values + 2), (Ints{2, 3}));
+    TzFree(values);
+    EXPECT_EQ(trazel::ReadDataIntFromStream(stream, &values, "memory", "A"), 0);
+    ASSERT_EQ(RecordedMessages().size(), 1u);
+    EXPECT_EQ(RecordedMessages()[0].text, "ファイル'memory'にタグ'A'が見つかりません。");
+    std::fclose(stream);
+    EXPECT_FALSE(LeftBlocksBehind());
 }
 
 // ---- Block values ----------------------------------------------------------------------------
