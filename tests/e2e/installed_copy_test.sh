@@ -10,7 +10,8 @@ for file in bin/morvex lib/libtrazel.so share/morvex/morvex.m3d share/morvex/Gun
             share/icons/hicolor/48x48/apps/morvex.png; do
   [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
-ldd "$prefix/bin/morvex" | grep -q "$prefix/bin/../lib/libtrazel.so" ||
+# grep reads all of ldd's output: with -q it could stop early and fail the pipe.
+ldd "$prefix/bin/morvex" | grep "$prefix/bin/../lib/libtrazel.so" >/dev/null ||
   fail "the installed program does not take libtrazel.so from its prefix: $(ldd "$prefix/bin/morvex" | grep trazel)"
 
 start_game "$prefix/bin/morvex"
