@@ -2,6 +2,7 @@
 #include "fill_palette.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "context.h"
@@ -97,12 +98,85 @@ constexpr ScaledLevels MakeScaledLevels() {
 
 constexpr ScaledLevels kScaledLevels = MakeScaledLevels();
 
-void FillShadedSpan(uint8_t *row, const EdgeRow &entry, const uint8_t *thresholds) {
-    ShadedSpan span = StartShadedSpan(entry);
+// Each value's dithered levels across the four columns of one memory row's thresholds, one byte
+// per column x % 4. A byte stays below 6, so red + 6 green + 36 blue adds up the four columns'
+// cube indices without carries between them.
+struct RowLevels {
+    uint32_t packed[4][81];  // [memory row % 4][value 0..80]
+};
+
+constexpr RowLevels MakeRowLevels() {
+    RowLevels table{};
+    for (int row = 0; row < 4; ++row) {
+        for (int value = 0; value <= 80; ++value) {
+            for (int column = 0; column < 4; ++column) {
+                uint32_t level = kScaledLevels.level[kThreshold[row][column]][value];
+                table.packed[row][value] |= level << (8 * column);
+            }
+        }
+    }
+    return table;
+}
+
+constexpr RowLevels kRowLevels = MakeRowLevels();
+
+// pattern[x % 4] becomes the palette index of the colour dithered at column x of the row whose
+// packed levels are given.
+void DitherAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue,
+                     uint8_t *pattern) {
+    uint32_t cubes = levels[red] + 6 * levels[green] + 36 * levels[blue];
+    pattern[0] = kCubeToPalette[cubes & 0xFF];
+    pattern[1] = kCubeToPalette[(cubes >> 8) & 0xFF];
+    pattern[2] = kCubeToPalette[(cubes >> 16) & 0xFF];
+    pattern[3] = kCubeToPalette[cubes >> 24];
+}
+
+void FillShadedPixels(uint8_t *row, const SpanEnds &ends, const uint8_t *thresholds) {
+    ShadedSpan span = StartShadedSpan(ends);
     for (int32_t x = span.left; x <= span.right; ++x, span.Advance()) {
         const uint8_t *levels = kScaledLevels.level[thresholds[x & 3]];
         row[x] = PaletteIndexOfLevels(levels[span.red.Value()], levels[span.green.Value()],
                                       levels[span.blue.Value()]);
+    }
+}
+
+// A run of one colour repeats its four dithered pixels, so it is written like a halftone span.
+void FillShadedRuns(uint8_t *row, const SpanEnds &ends, const uint32_t *levels) {
+    int32_t count = ends.Count();
+    ChannelRuns red(ends.from[0], ends.to[0], count);
+    ChannelRuns green(ends.from[1], ends.to[1], count);
+    ChannelRuns blue(ends.from[2], ends.to[2], count);
+    for (int32_t x = ends.left; x <= ends.right;) {
+        int32_t run = std::min({ends.right - x + 1, red.Left(), green.Left(), blue.Left()});
+        uint8_t pattern[4];
+        DitherAcrossRow(levels, red.Value(), green.Value(), blue.Value(), pattern);
+        FillSpan(row, x, x + run - 1, pattern);
+        x += run;
+        red.Skip(run);
+        green.Skip(run);
+        blue.Skip(run);
+    }
+}
+
+int32_t Distance(const SpanEnds &ends, int channel) {
+    return std::abs(int32_t{ends.to[channel]} - int32_t{ends.from[channel]});
+}
+
+void FillShadedRow(const FillTarget &target, int32_t y) {
+    SpanEnds ends = ShadedSpanEnds(target.edges[y]);
+    int32_t red = Distance(ends, 0), green = Distance(ends, 1), blue = Distance(ends, 2);
+    uint8_t *row = target.Row(y);
+    const uint32_t *levels = kRowLevels.packed[y & 3];
+    if ((red | green | blue) <= 1) {
+        // Channels that move by one at most keep their left value (see ChannelRuns).
+        uint8_t pattern[4];
+        DitherAcrossRow(levels, ends.from[0], ends.from[1], ends.from[2], pattern);
+        FillSpan(row, ends.left, ends.right, pattern);
+    } else if (2 * (red + green + blue) < ends.Count()) {
+        // Runs pay for their set-up when the colour changes on few of the pixels.
+        FillShadedRuns(row, ends, levels);
+    } else {
+        FillShadedPixels(row, ends, kThreshold[y & 3]);
     }
 }
 
@@ -133,9 +207,7 @@ int32_t FillPaletteGouraud(const TzPoint *points, int32_t count, const TzColor *
     }
     RowRange range;
     if (!WalkEdges(polygon, target, EdgeColors::Walk, &range)) return 0;
-    for (int32_t y = range.lowest; y <= range.highest; ++y) {
-        FillShadedSpan(target.Row(y), target.edges[y], kThreshold[y & 3]);
-    }
+    for (int32_t y = range.lowest; y <= range.highest; ++y) FillShadedRow(target, y);
     return 1;
 }
 
