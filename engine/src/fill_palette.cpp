@@ -180,6 +180,22 @@ void FillShadedRow(const FillTarget &target, int32_t y) {
     }
 }
 
+// True when every corner has the same channels on the 0..80 scale.
+bool HasOneColor(const ClipPolygon &polygon) {
+    for (int32_t i = 1; i < polygon.count; ++i) {
+        if (std::memcmp(polygon.channels[i], polygon.channels[0], 3) != 0) return false;
+    }
+    return true;
+}
+
+// pattern[16] holds the colour (channels on the 0..80 scale) dithered over four memory rows.
+void BuildShadedPattern(const uint8_t *channels, uint8_t *pattern) {
+    for (int32_t row = 0; row < 4; ++row) {
+        DitherAcrossRow(kRowLevels.packed[row], channels[0], channels[1], channels[2],
+                        pattern + 4 * row);
+    }
+}
+
 }  // namespace
 
 int32_t FillPaletteFlat(const TzPoint *points, int32_t count, TzColor color) {
@@ -206,6 +222,14 @@ int32_t FillPaletteGouraud(const TzPoint *points, int32_t count, const TzColor *
         for (uint8_t &channel : polygon.channels[i]) channel = Level81(channel);
     }
     RowRange range;
+    if (HasOneColor(polygon)) {
+        // Every edge and span keeps the corners' colour: the fill is a pattern, as in halftone.
+        uint8_t pattern[16];
+        BuildShadedPattern(polygon.channels[0], pattern);
+        if (!WalkEdges(polygon, target, EdgeColors::Ignore, &range)) return 0;
+        FillRows(target, range, pattern);
+        return 1;
+    }
     if (!WalkEdges(polygon, target, EdgeColors::Walk, &range)) return 0;
     for (int32_t y = range.lowest; y <= range.highest; ++y) FillShadedRow(target, y);
     return 1;
