@@ -79,28 +79,9 @@ int32_t FillPattern(const TzPoint *points, int32_t count, const uint8_t *pattern
     return 1;
 }
 
-// A value on the 0..80 scale dithered to a cube level: one level up where the pixel's threshold
-// lies below the value's 16ths. Looked up per threshold, as the Gouraud span does it per pixel.
-struct ScaledLevels {
-    uint8_t level[17][81];  // [threshold 1..16][value 0..80]
-};
-
-constexpr ScaledLevels MakeScaledLevels() {
-    ScaledLevels table{};
-    for (int threshold = 1; threshold <= 16; ++threshold) {
-        for (int value = 0; value <= 80; ++value) {
-            table.level[threshold][value] =
-                static_cast<uint8_t>((value >> 4) + (threshold < (value & 15) ? 1 : 0));
-        }
-    }
-    return table;
-}
-
-constexpr ScaledLevels kScaledLevels = MakeScaledLevels();
-
-// Each value's dithered levels across the four columns of one memory row's thresholds, one byte
-// per column x % 4. A byte stays below 6, so red + 6 green + 36 blue adds up the four columns'
-// cube indices without carries between them.
+// Each value on the 0..80 scale dithered to a cube level by the four thresholds of one memory row,
+// one byte per column x % 4: one level up where the threshold lies below the value's 16ths. A
+// byte stays below 6, so red + 6 green + 36 blue adds up four cube indices without carries.
 struct RowLevels {
     uint32_t packed[4][81];  // [memory row % 4][value 0..80]
 };
@@ -110,7 +91,7 @@ constexpr RowLevels MakeRowLevels() {
     for (int row = 0; row < 4; ++row) {
         for (int value = 0; value <= 80; ++value) {
             for (int column = 0; column < 4; ++column) {
-                uint32_t level = kScaledLevels.level[kThreshold[row][column]][value];
+                uint32_t level = (value >> 4) + (kThreshold[row][column] < (value & 15) ? 1 : 0);
                 table.packed[row][value] |= level << (8 * column);
             }
         }
@@ -120,23 +101,31 @@ constexpr RowLevels MakeRowLevels() {
 
 constexpr RowLevels kRowLevels = MakeRowLevels();
 
-// pattern[x % 4] becomes the palette index of the colour dithered at column x of the row whose
-// packed levels are given.
-void DitherAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue,
-                     uint8_t *pattern) {
-    uint32_t cubes = levels[red] + 6 * levels[green] + 36 * levels[blue];
-    pattern[0] = kCubeToPalette[cubes & 0xFF];
-    pattern[1] = kCubeToPalette[(cubes >> 8) & 0xFF];
-    pattern[2] = kCubeToPalette[(cubes >> 16) & 0xFF];
-    pattern[3] = kCubeToPalette[cubes >> 24];
+// The colour's cube indices in the four columns of the row whose packed levels are given.
+uint32_t CubesAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue) {
+    return levels[red] + 6 * levels[green] + 36 * levels[blue];
 }
 
-void FillShadedPixels(uint8_t *row, const SpanEnds &ends, const uint8_t *thresholds) {
+uint8_t PaletteIndexInColumn(uint32_t cubes, int32_t column) {
+    return kCubeToPalette[(cubes >> (8 * column)) & 0xFF];
+}
+
+// pattern[x % 4] becomes the palette index of the colour at column x of the row.
+void DitherAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue,
+                     uint8_t *pattern) {
+    uint32_t cubes = CubesAcrossRow(levels, red, green, blue);
+    pattern[0] = PaletteIndexInColumn(cubes, 0);
+    pattern[1] = PaletteIndexInColumn(cubes, 1);
+    pattern[2] = PaletteIndexInColumn(cubes, 2);
+    pattern[3] = PaletteIndexInColumn(cubes, 3);
+}
+
+void FillShadedPixels(uint8_t *row, const SpanEnds &ends, const uint32_t *levels) {
     ShadedSpan span = StartShadedSpan(ends);
     for (int32_t x = span.left; x <= span.right; ++x, span.Advance()) {
-        const uint8_t *levels = kScaledLevels.level[thresholds[x & 3]];
-        row[x] = PaletteIndexOfLevels(levels[span.red.Value()], levels[span.green.Value()],
-                                      levels[span.blue.Value()]);
+        uint32_t cubes =
+            CubesAcrossRow(levels, span.red.Value(), span.green.Value(), span.blue.Value());
+        row[x] = PaletteIndexInColumn(cubes, x & 3);
     }
 }
 
@@ -176,7 +165,7 @@ void FillShadedRow(const FillTarget &target, int32_t y) {
         // Runs pay for their set-up when the colour changes on few of the pixels.
         FillShadedRuns(row, ends, levels);
     } else {
-        FillShadedPixels(row, ends, kThreshold[y & 3]);
+        FillShadedPixels(row, ends, levels);
     }
 }
 
