@@ -34,8 +34,9 @@ int32_t Dither(Graded graded, int32_t threshold) {
 }
 
 // Writes pixel x of the span as pattern[x % 4]; whole words where the span is long enough.
-// The bits may be a client's unaligned memory, so words are stored with memcpy.
-void FillSpan(uint8_t *row, int32_t left, int32_t right, const uint8_t *pattern) {
+// The bits may be a client's unaligned memory, so words are stored with memcpy. Inline: with the
+// Gouraud spans as callers too, the compiler would otherwise make it a call per span.
+inline void FillSpan(uint8_t *row, int32_t left, int32_t right, const uint8_t *pattern) {
     int32_t x = left;
     if (right - left + 1 >= kWordPathSpan) {
         for (; (x & 3) != 0; ++x) row[x] = pattern[x & 3];
