@@ -28,15 +28,29 @@ void WalkX(const ClipPolygon &polygon, const Edge &edge, EdgeRow *edges) {
     edges[row].x[edge.slot] = x.Value();
 }
 
-void WalkChannel(const ClipPolygon &polygon, const Edge &edge, int channel, EdgeRow *edges) {
-    ErrorStepper value(polygon.channels[edge.from][channel], polygon.channels[edge.to][channel],
-                       edge.rows, edge.rows / 2);
-    int32_t row = polygon.points[edge.from].y;
-    for (int32_t i = 0; i < edge.rows; ++i, row += edge.rowStep) {
-        edges[row].channel[edge.slot][channel] = static_cast<uint8_t>(value.Value());
-        value.Advance();
+// x and the three channels stepped together: one pass over the edge's rows instead of four.
+void WalkShaded(const ClipPolygon &polygon, const Edge &edge, EdgeRow *edges) {
+    const TzPoint &start = polygon.points[edge.from];
+    const TzPoint &end = polygon.points[edge.to];
+    const uint8_t *from = polygon.channels[edge.from], *to = polygon.channels[edge.to];
+    int32_t initialError = edge.rows / 2;
+    ErrorStepper x(start.x, end.x, edge.rows, initialError);
+    ErrorStepper red(from[0], to[0], edge.rows, initialError);
+    ErrorStepper green(from[1], to[1], edge.rows, initialError);
+    ErrorStepper blue(from[2], to[2], edge.rows, initialError);
+    int32_t row = start.y;
+    for (int32_t i = 0;; ++i, row += edge.rowStep) {
+        EdgeRow &entry = edges[row];
+        entry.x[edge.slot] = x.Value();
+        entry.channel[edge.slot][0] = static_cast<uint8_t>(red.Value());
+        entry.channel[edge.slot][1] = static_cast<uint8_t>(green.Value());
+        entry.channel[edge.slot][2] = static_cast<uint8_t>(blue.Value());
+        if (i == edge.rows) break;  // the end row is stored too, and not stepped from
+        x.Advance();
+        red.Advance();
+        green.Advance();
+        blue.Advance();
     }
-    edges[row].channel[edge.slot][channel] = static_cast<uint8_t>(value.Value());
 }
 
 }  // namespace
@@ -78,11 +92,10 @@ bool WalkEdges(ClipPolygon &polygon, const FillTarget &target, EdgeColors colors
         bool down = endRow > startRow;
         Edge edge{previous, current, down ? 0 : 1, down ? 1 : -1,
                   down ? endRow - startRow : startRow - endRow};
-        WalkX(polygon, edge, target.edges);
         if (colors == EdgeColors::Walk) {
-            for (int channel = 0; channel < 3; ++channel) {
-                WalkChannel(polygon, edge, channel, target.edges);
-            }
+            WalkShaded(polygon, edge, target.edges);
+        } else {
+            WalkX(polygon, edge, target.edges);
         }
         lowest = std::min(lowest, std::min(startRow, endRow));
         highest = std::max(highest, std::max(startRow, endRow));

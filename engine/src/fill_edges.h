@@ -61,8 +61,20 @@ class ErrorStepper {
     int32_t remainder_ = 0;
 };
 
-// One row's span of a shaded fill, from its smaller x to its larger, with the colour stepping
-// from that end's colour towards the other's, one step per pixel.
+// One row's span of a shaded fill: from its smaller x to its larger, with the colours there.
+struct SpanEnds {
+    int32_t left, right;
+    const uint8_t *from, *to;  // red, green, blue at left and at right
+
+    int32_t Count() const { return right - left + 1; }
+};
+
+inline SpanEnds ShadedSpanEnds(const EdgeRow &entry) {
+    int first = entry.x[0] <= entry.x[1] ? 0 : 1, last = 1 - first;
+    return SpanEnds{entry.x[first], entry.x[last], entry.channel[first], entry.channel[last]};
+}
+
+// A span's colour stepping from its left colour towards its right one, one step per pixel.
 struct ShadedSpan {
     int32_t left, right;
     ErrorStepper red, green, blue;
@@ -74,14 +86,60 @@ struct ShadedSpan {
     }
 };
 
-inline ShadedSpan StartShadedSpan(const EdgeRow &entry) {
-    int first = entry.x[0] <= entry.x[1] ? 0 : 1, last = 1 - first;
-    int32_t count = entry.x[last] - entry.x[first] + 1;
-    const uint8_t *from = entry.channel[first], *to = entry.channel[last];
-    return ShadedSpan{entry.x[first], entry.x[last], ErrorStepper(from[0], to[0], count, count),
-                      ErrorStepper(from[1], to[1], count, count),
-                      ErrorStepper(from[2], to[2], count, count)};
+inline ShadedSpan StartShadedSpan(const SpanEnds &ends) {
+    int32_t count = ends.Count();
+    return ShadedSpan{ends.left, ends.right, ErrorStepper(ends.from[0], ends.to[0], count, count),
+                      ErrorStepper(ends.from[1], ends.to[1], count, count),
+                      ErrorStepper(ends.from[2], ends.to[2], count, count)};
 }
+
+// The values of one channel's span ErrorStepper, taken a run of equal values at a time. With a
+// zero quotient (the channel moves by less than count) the error term, starting at count and
+// lowered by the distance per pixel, falls below zero once per change of value.
+class ChannelRuns {
+  public:
+    // |end - start| must be below count.
+    ChannelRuns(int32_t start, int32_t end, int32_t count)
+        : value_(start),
+          direction_(end < start ? -1 : 1),
+          count_(count),
+          error_(count),
+          distance_(end < start ? start - end : end - start) {
+        // Starting at count, the error of a channel that moves by one falls below zero only
+        // after the span's last pixel.
+        if (distance_ <= 1) return;
+        pixelsPerChange_ = count / distance_;
+        left_ = RunFromError();
+    }
+    int32_t Value() const { return value_; }
+    // The pixels from the current one on that keep its value.
+    int32_t Left() const { return left_; }
+    // Moves on by pixels, at most Left(): the error loses the distance per pixel, and after the
+    // run the value changes as ErrorStepper's does when its error falls below zero.
+    void Skip(int32_t pixels) {
+        error_ -= pixels * distance_;
+        left_ -= pixels;
+        if (left_ > 0) return;
+        value_ += direction_;
+        error_ += count_;
+        left_ = RunFromError();
+    }
+
+  private:
+    // error / distance + 1 pixels: a run starts with the error in count - distance .. count, so
+    // the quotient is count / distance or one less.
+    int32_t RunFromError() const {
+        return pixelsPerChange_ + (error_ >= pixelsPerChange_ * distance_ ? 1 : 0);
+    }
+
+    int32_t value_;
+    int32_t direction_;
+    int32_t count_;
+    int32_t error_;
+    int32_t distance_;
+    int32_t pixelsPerChange_ = 0;
+    int32_t left_ = INT32_MAX;  // for a channel that keeps its value to the span's end
+};
 
 enum class EdgeColors { Ignore, Walk };
 

@@ -2,6 +2,7 @@
 #include "fill_palette.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "client_layer.h"
@@ -34,8 +35,9 @@ int32_t Dither(Graded graded, int32_t threshold) {
 }
 
 // Writes pixel x of the span as pattern[x % 4]; whole words where the span is long enough.
-// The bits may be a client's unaligned memory, so words are stored with memcpy.
-void FillSpan(uint8_t *row, int32_t left, int32_t right, const uint8_t *pattern) {
+// The bits may be a client's unaligned memory, so words are stored with memcpy. Inline: with the
+// Gouraud spans as callers too, the compiler would otherwise make it a call per span.
+inline void FillSpan(uint8_t *row, int32_t left, int32_t right, const uint8_t *pattern) {
     int32_t x = left;
     if (right - left + 1 >= kWordPathSpan) {
         for (; (x & 3) != 0; ++x) row[x] = pattern[x & 3];
@@ -79,31 +81,109 @@ int32_t FillPattern(const TzPoint *points, int32_t count, const uint8_t *pattern
     return 1;
 }
 
-// A value on the 0..80 scale dithered to a cube level: one level up where the pixel's threshold
-// lies below the value's 16ths. Looked up per threshold, as the Gouraud span does it per pixel.
-struct ScaledLevels {
-    uint8_t level[17][81];  // [threshold 1..16][value 0..80]
+// Each value on the 0..80 scale dithered to a cube level by the four thresholds of one memory row,
+// one byte per column x % 4: one level up where the threshold lies below the value's 16ths. A
+// byte stays below 6, so red + 6 green + 36 blue adds up four cube indices without carries.
+struct RowLevels {
+    uint32_t packed[4][81];  // [memory row % 4][value 0..80]
 };
 
-constexpr ScaledLevels MakeScaledLevels() {
-    ScaledLevels table{};
-    for (int threshold = 1; threshold <= 16; ++threshold) {
+constexpr RowLevels MakeRowLevels() {
+    RowLevels table{};
+    for (int row = 0; row < 4; ++row) {
         for (int value = 0; value <= 80; ++value) {
-            table.level[threshold][value] =
-                static_cast<uint8_t>((value >> 4) + (threshold < (value & 15) ? 1 : 0));
+            for (int column = 0; column < 4; ++column) {
+                uint32_t level = (value >> 4) + (kThreshold[row][column] < (value & 15) ? 1 : 0);
+                table.packed[row][value] |= level << (8 * column);
+            }
         }
     }
     return table;
 }
 
-constexpr ScaledLevels kScaledLevels = MakeScaledLevels();
+constexpr RowLevels kRowLevels = MakeRowLevels();
 
-void FillShadedSpan(uint8_t *row, const EdgeRow &entry, const uint8_t *thresholds) {
-    ShadedSpan span = StartShadedSpan(entry);
+// The colour's cube indices in the four columns of the row whose packed levels are given.
+uint32_t CubesAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue) {
+    return levels[red] + 6 * levels[green] + 36 * levels[blue];
+}
+
+uint8_t PaletteIndexInColumn(uint32_t cubes, int32_t column) {
+    return kCubeToPalette[(cubes >> (8 * column)) & 0xFF];
+}
+
+// pattern[x % 4] becomes the palette index of the colour at column x of the row.
+void DitherAcrossRow(const uint32_t *levels, int32_t red, int32_t green, int32_t blue,
+                     uint8_t *pattern) {
+    uint32_t cubes = CubesAcrossRow(levels, red, green, blue);
+    pattern[0] = PaletteIndexInColumn(cubes, 0);
+    pattern[1] = PaletteIndexInColumn(cubes, 1);
+    pattern[2] = PaletteIndexInColumn(cubes, 2);
+    pattern[3] = PaletteIndexInColumn(cubes, 3);
+}
+
+void FillShadedPixels(uint8_t *row, const SpanEnds &ends, const uint32_t *levels) {
+    ShadedSpan span = StartShadedSpan(ends);
     for (int32_t x = span.left; x <= span.right; ++x, span.Advance()) {
-        const uint8_t *levels = kScaledLevels.level[thresholds[x & 3]];
-        row[x] = PaletteIndexOfLevels(levels[span.red.Value()], levels[span.green.Value()],
-                                      levels[span.blue.Value()]);
+        uint32_t cubes =
+            CubesAcrossRow(levels, span.red.Value(), span.green.Value(), span.blue.Value());
+        row[x] = PaletteIndexInColumn(cubes, x & 3);
+    }
+}
+
+// A run of one colour repeats its four dithered pixels, so it is written like a halftone span.
+void FillShadedRuns(uint8_t *row, const SpanEnds &ends, const uint32_t *levels) {
+    int32_t count = ends.Count();
+    ChannelRuns red(ends.from[0], ends.to[0], count);
+    ChannelRuns green(ends.from[1], ends.to[1], count);
+    ChannelRuns blue(ends.from[2], ends.to[2], count);
+    for (int32_t x = ends.left; x <= ends.right;) {
+        int32_t run = std::min({ends.right - x + 1, red.Left(), green.Left(), blue.Left()});
+        uint8_t pattern[4];
+        DitherAcrossRow(levels, red.Value(), green.Value(), blue.Value(), pattern);
+        FillSpan(row, x, x + run - 1, pattern);
+        x += run;
+        red.Skip(run);
+        green.Skip(run);
+        blue.Skip(run);
+    }
+}
+
+int32_t Distance(const SpanEnds &ends, int channel) {
+    return std::abs(int32_t{ends.to[channel]} - int32_t{ends.from[channel]});
+}
+
+void FillShadedRow(const FillTarget &target, int32_t y) {
+    SpanEnds ends = ShadedSpanEnds(target.edges[y]);
+    int32_t red = Distance(ends, 0), green = Distance(ends, 1), blue = Distance(ends, 2);
+    uint8_t *row = target.Row(y);
+    const uint32_t *levels = kRowLevels.packed[y & 3];
+    if ((red | green | blue) <= 1) {
+        // Channels that move by one at most keep their left value (see ChannelRuns).
+        uint8_t pattern[4];
+        DitherAcrossRow(levels, ends.from[0], ends.from[1], ends.from[2], pattern);
+        FillSpan(row, ends.left, ends.right, pattern);
+    } else if (2 * (red + green + blue) < ends.Count()) {
+        // Runs pay for their set-up when the colour changes on few of the pixels.
+        FillShadedRuns(row, ends, levels);
+    } else {
+        FillShadedPixels(row, ends, levels);
+    }
+}
+
+// True when every corner has the same channels on the 0..80 scale.
+bool HasOneColor(const ClipPolygon &polygon) {
+    for (int32_t i = 1; i < polygon.count; ++i) {
+        if (std::memcmp(polygon.channels[i], polygon.channels[0], 3) != 0) return false;
+    }
+    return true;
+}
+
+// pattern[16] holds the colour (channels on the 0..80 scale) dithered over four memory rows.
+void BuildShadedPattern(const uint8_t *channels, uint8_t *pattern) {
+    for (int32_t row = 0; row < 4; ++row) {
+        DitherAcrossRow(kRowLevels.packed[row], channels[0], channels[1], channels[2],
+                        pattern + 4 * row);
     }
 }
 
@@ -133,10 +213,16 @@ int32_t FillPaletteGouraud(const TzPoint *points, int32_t count, const TzColor *
         for (uint8_t &channel : polygon.channels[i]) channel = Level81(channel);
     }
     RowRange range;
-    if (!WalkEdges(polygon, target, EdgeColors::Walk, &range)) return 0;
-    for (int32_t y = range.lowest; y <= range.highest; ++y) {
-        FillShadedSpan(target.Row(y), target.edges[y], kThreshold[y & 3]);
+    if (HasOneColor(polygon)) {
+        // Every edge and span keeps the corners' colour: the fill is a pattern, as in halftone.
+        uint8_t pattern[16];
+        BuildShadedPattern(polygon.channels[0], pattern);
+        if (!WalkEdges(polygon, target, EdgeColors::Ignore, &range)) return 0;
+        FillRows(target, range, pattern);
+        return 1;
     }
+    if (!WalkEdges(polygon, target, EdgeColors::Walk, &range)) return 0;
+    for (int32_t y = range.lowest; y <= range.highest; ++y) FillShadedRow(target, y);
     return 1;
 }
 

@@ -24,7 +24,7 @@ void FillSpan(uint8_t *row, int32_t left, int32_t right, uint32_t pixel) {
 }
 
 void FillShadedSpan(uint8_t *row, const EdgeRow &entry) {
-    ShadedSpan span = StartShadedSpan(entry);
+    ShadedSpan span = StartShadedSpan(ShadedSpanEnds(entry));
     uint8_t *target = row + 4 * int64_t{span.left};
     for (int32_t x = span.left; x <= span.right; ++x, target += 4, span.Advance()) {
         uint32_t pixel = PixelOf(span.red.Value(), span.green.Value(), span.blue.Value());

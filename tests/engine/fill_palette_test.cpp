@@ -234,6 +234,65 @@ TEST_F(PaletteFillTest, GouraudEdgesCarryColoursDownTheRows) {
               "249 249 249 249\n");
 }
 
+// Triangles and parallelograms, some reaching past the borders, with corner colours from flat
+// through gentle gradients to more than a cube level per pixel. The classic 15-bit generator
+// keeps the frame the same on every platform.
+class ShadedPolygonSource {
+  public:
+    int32_t Next(int32_t limit) {
+        state_ = state_ * 22695477u + 1u;
+        return static_cast<int32_t>((state_ >> 16) & 0x7FFF) % limit;
+    }
+    std::vector<TzPoint> Corners(int32_t width, int32_t rows) {
+        TzPoint first{Next(width + 40) - 20, Next(rows + 40) - 20};
+        TzPoint u{Next(121) - 60, Next(121) - 60}, v{Next(121) - 60, Next(121) - 60};
+        if (Next(2) == 0)
+            return {first, {first.x + u.x, first.y + u.y}, {first.x + v.x, first.y + v.y}};
+        return {first,
+                {first.x + u.x, first.y + u.y},
+                {first.x + u.x + v.x, first.y + u.y + v.y},
+                {first.x + v.x, first.y + v.y}};
+    }
+    std::vector<TzColor> Colors(size_t count) {
+        const int32_t spreads[] = {0, 8, 40, 256};
+        int32_t spread = spreads[Next(4)];
+        int32_t base[3] = {Next(256), Next(256), Next(256)};
+        std::vector<TzColor> colors;
+        for (size_t i = 0; i < count; ++i) {
+            int32_t channel[3];
+            for (int c = 0; c < 3; ++c) {
+                channel[c] = std::clamp(base[c] + Next(spread + 1) - spread / 2, 0, 255);
+            }
+            colors.push_back(TZ_RGB(channel[0], channel[1], channel[2]));
+        }
+        return colors;
+    }
+
+  private:
+    uint32_t state_ = 1;
+};
+
+// Folds the image into an FNV-1a hash.
+void Hash(const ScreenImage &image, uint64_t &hash) {
+    for (uint32_t pixel : image.pixels) hash = (hash ^ pixel) * 1099511628211u;
+}
+
+// Guards every pixel of the Gouraud span however its stepping is arranged: the hash is the one
+// the plain per-pixel stepper gave. The frame is hashed every 20 polygons, before later polygons
+// cover most of the earlier ones.
+TEST_F(PaletteFillTest, GouraudFramesOfVariedPolygonsKeepTheirChecksum) {
+    const int32_t width = 160, rows = 120;
+    Resize(width, rows);
+    ShadedPolygonSource source;
+    uint64_t hash = 14695981039346656037u;
+    for (int polygon = 1; polygon <= 300; ++polygon) {
+        std::vector<TzPoint> corners = source.Corners(width, rows);
+        FillShaded(corners, source.Colors(corners.size()));
+        if (polygon % 20 == 0) Hash(ReadScreen(), hash);
+    }
+    EXPECT_EQ(hash, 7034048596250694846u);
+}
+
 TEST_F(PaletteFillTest, BufferTallerThan1200RowsIsFilledToItsLastRow) {
     const int32_t rows = 1500;
     Resize(8, rows);
