@@ -31,20 +31,29 @@ robot_still_in_view() {
 }
 sleep 4
 wait_until 20 robot_still_in_view || fail "the own robot is not to be seen"
-start_x=$robot_x start_y=$robot_y
-# Aim well away from the robot, across the arena from it.
-target_x=$((start_x < 320 ? start_x + 200 : start_x - 200))
-target_y=$((start_y < 270 ? start_y + 120 : start_y - 120))
-xdotool mousemove --sync "$target_x" "$target_y" mousedown 3
-
 distance_to_target() { echo $(((robot_x - target_x) ** 2 + (robot_y - target_y) ** 2)); }
-start_distance=$(distance_to_target)
 robot_moved_closer() {
   robot_still_in_view || return 1
   [ "$(distance_to_target)" -lt $((start_distance * 6 / 10)) ]
 }
-moved=0
-wait_until 20 robot_moved_closer && moved=1
-xdotool mouseup 3
-[ $moved -eq 1 ] || fail "the robot did not move towards ($target_x, $target_y) from ($start_x, $start_y); now at ($robot_x, $robot_y)"
+# Holds the right button at the target until the robot has come well closer, or time is up.
+move_towards() {
+  target_x=$1 target_y=$2 start_x=$robot_x start_y=$robot_y
+  start_distance=$(distance_to_target)
+  xdotool mousemove --sync "$target_x" "$target_y" mousedown 3
+  local moved=0
+  wait_until 12 robot_moved_closer && moved=1
+  xdotool mouseup 3
+  [ $moved -eq 1 ]
+}
+
+# Aim well away from the robot, across the arena from it. A rock can stand in the way (the
+# opponent's hits may have pushed the robot against one): then straight up or down the screen.
+offset_x=$((robot_x < 320 ? 200 : -200))
+offset_y=$((robot_y < 270 ? 120 : -120))
+if ! move_towards $((robot_x + offset_x)) $((robot_y + offset_y)); then
+  echo "blocked towards ($target_x, $target_y) from ($start_x, $start_y); trying the other way"
+  move_towards "$robot_x" $((robot_y + 2 * offset_y)) ||
+    fail "the robot moved neither way: towards ($target_x, $target_y) from ($start_x, $start_y), now at ($robot_x, $robot_y)"
+fi
 echo "robot moved from ($start_x, $start_y) towards ($target_x, $target_y), now at ($robot_x, $robot_y)"
