@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -14,17 +15,31 @@ std::string ProgramPath() {
     return error ? std::string() : path.string();
 }
 
-std::optional<std::string> DataFilePath(std::string_view base, std::string_view extension) {
-    size_t nameStart = base.rfind('/');
+namespace {
+
+// Where the file name's extension starts (its dot), or npos. A leading dot names a hidden file;
+// it does not start an extension.
+size_t ExtensionDot(std::string_view path) {
+    size_t nameStart = path.rfind('/');
     nameStart = nameStart == std::string_view::npos ? 0 : nameStart + 1;
-    size_t dot = base.rfind('.');
-    // A leading dot names a hidden file; it does not start an extension.
-    bool hasExtension = dot != std::string_view::npos && dot > nameStart;
-    std::string path(base.substr(0, hasExtension ? dot : base.size()));
+    size_t dot = path.rfind('.');
+    return dot != std::string_view::npos && dot > nameStart ? dot : std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<std::string> DataFilePath(std::string_view base, std::string_view extension) {
+    std::string path(base.substr(0, std::min(ExtensionDot(base), base.size())));
     path += '.';
     path += extension;
     if (path.size() > kLongestPath) return std::nullopt;
     return path;
+}
+
+std::string WithDefaultExtension(std::string_view path, std::string_view extension) {
+    std::string result(path);
+    if (ExtensionDot(path) == std::string_view::npos) result.append(".").append(extension);
+    return result;
 }
 
 std::optional<std::string> FindDataFile(std::string_view fileName) {

@@ -18,6 +18,10 @@ std::string ProgramPath();
 // is "MyFream.rrk". Nothing when the result would be longer than kLongestPath.
 std::optional<std::string> DataFilePath(std::string_view base, std::string_view extension);
 
+// path as it is when its file name has an extension, else with "." and extension added, as a file
+// dialog's default extension works: "robot" + "frm" is "robot.frm", "robot.FRM" stays.
+std::string WithDefaultExtension(std::string_view path, std::string_view extension);
+
 // A read-only data file (model library, sounds, music, help): next to the program, else in the
 // installed data folder (share/morvex beside the program's bin folder), else in the source tree's
 // data folder of a development build. The first candidate that exists (even as a dangling link),

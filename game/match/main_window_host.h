@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace match {
@@ -16,8 +17,17 @@ struct ScreenPoint {
 };
 
 enum class MessageIcon { Information, Warning, Error, Stop, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// A file dialog: opening an existing file, or saving (asking before one is overwritten).
+struct FileDialog {
+    enum class Purpose { Open, Save };
+    Purpose purpose = Purpose::Open;
+    std::string filterName;   // e.g. "ﾌﾚｰﾑﾌｧｲﾙ (*.frm)"
+    std::string extension;    // e.g. "frm": the filter's files, and added to a name without one
+    std::string initialPath;  // offered at the start; relative to the current folder; may be empty
+};
 
 class MainWindowHost {
   public:
@@ -44,6 +54,8 @@ class MainWindowHost {
     // Opens a document (the help) in the desktop's viewer; empty when the viewer started, else
     // why it did not.
     virtual std::string OpenDocument(const std::string &path) = 0;
+    // A modal file dialog; the path chosen, or nothing when it was cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialog &dialog) = 0;
     // The window handle the engine names as the owner of its messages.
     virtual void *EngineOwner() = 0;
 };

@@ -1,6 +1,7 @@
 // The game window's host: clock, repaint, cursors, capture, message boxes and the event pump.
 #include "game_window_host.h"
 
+#include "file_chooser.h"
 #include "message_box.h"
 #include "platform/clock.h"
 #include "pointer_grab.h"
@@ -138,6 +139,10 @@ std::string GameWindowHost::OpenDocument(const std::string &path) {
     std::string failure = error->message;
     g_error_free(error);
     return failure;
+}
+
+std::optional<std::string> GameWindowHost::ChooseFile(const match::FileDialog &dialog) {
+    return ChooseFileWithDialog(frame_, dialog);
 }
 
 void *GameWindowHost::EngineOwner() {

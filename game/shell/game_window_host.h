@@ -31,6 +31,7 @@ class GameWindowHost : public match::MainWindowHost {
     bool DispatchEvents(uint32_t waitMilliseconds) override;
     void RequestClose() override;
     std::string OpenDocument(const std::string &path) override;
+    std::optional<std::string> ChooseFile(const match::FileDialog &dialog) override;
     void *EngineOwner() override;
 
   private:

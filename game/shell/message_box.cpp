@@ -30,6 +30,11 @@ void AddButtons(GtkDialog *dialog, MessageButtons buttons) {
             gtk_dialog_add_button(dialog, "OK", GTK_RESPONSE_OK);
             gtk_dialog_set_default_response(dialog, GTK_RESPONSE_OK);
             break;
+        case MessageButtons::OkCancel:
+            gtk_dialog_add_button(dialog, "OK", GTK_RESPONSE_OK);
+            gtk_dialog_add_button(dialog, "キャンセル", GTK_RESPONSE_CANCEL);
+            gtk_dialog_set_default_response(dialog, GTK_RESPONSE_OK);
+            break;
         case MessageButtons::YesNoCancel:
         case MessageButtons::YesNo:
             gtk_dialog_add_button(dialog, "はい(_Y)", GTK_RESPONSE_YES);
@@ -57,6 +62,7 @@ MessageAnswer Answer(int response, MessageButtons buttons) {
             return MessageAnswer::Ok;
         case MessageButtons::YesNo:
             return MessageAnswer::No;
+        case MessageButtons::OkCancel:
         case MessageButtons::YesNoCancel:
             break;
     }

@@ -38,6 +38,14 @@ class FakeWindowHost : public match::MainWindowHost {
         openedDocuments.push_back(path);
         return documentFailure;
     }
+    // Answers with the next of chosenFiles (nothing: cancelled) and remembers the request.
+    std::optional<std::string> ChooseFile(const match::FileDialog &dialog) override {
+        fileDialogs.push_back(dialog);
+        if (chosenFiles.empty()) return std::nullopt;
+        std::optional<std::string> chosen = chosenFiles.front();
+        chosenFiles.erase(chosenFiles.begin());
+        return chosen;
+    }
     void *EngineOwner() override { return this; }
 
     struct Message {
@@ -59,6 +67,8 @@ class FakeWindowHost : public match::MainWindowHost {
     int closeRequests = 0;
     std::vector<std::string> openedDocuments;
     std::string documentFailure;  // empty: the viewer starts
+    std::vector<match::FileDialog> fileDialogs;
+    std::vector<std::optional<std::string>> chosenFiles;
 };
 
 class FakeFloatMenuHost : public match::FloatMenuHost {

@@ -49,6 +49,7 @@ class CursorRecorder : public MainWindowHost {
     bool DispatchEvents(uint32_t) override { return false; }
     void RequestClose() override {}
     std::string OpenDocument(const std::string &) override { return {}; }
+    std::optional<std::string> ChooseFile(const match::FileDialog &) override { return {}; }
     void *EngineOwner() override { return nullptr; }
 
     int32_t cursor = 0;

@@ -21,6 +21,14 @@ TEST(DataFilePath, AddsAnExtensionWhereTheNameHasNone) {
     EXPECT_EQ(DataFilePath("plain", "m3d"), "plain.m3d");
 }
 
+TEST(WithDefaultExtension, AddsTheExtensionOnlyToANameWithoutOne) {
+    EXPECT_EQ(platform::WithDefaultExtension("/tmp/robot", "frm"), "/tmp/robot.frm");
+    EXPECT_EQ(platform::WithDefaultExtension("/tmp/robot.FRM", "frm"), "/tmp/robot.FRM");
+    EXPECT_EQ(platform::WithDefaultExtension("/tmp/my.robots/mine", "frm"),
+              "/tmp/my.robots/mine.frm");
+    EXPECT_EQ(platform::WithDefaultExtension("/tmp/.robot", "frm"), "/tmp/.robot.frm");
+}
+
 TEST(DataFilePath, RefusesPathsTooLongInsteadOfCuttingThem) {
     std::string longest(platform::kLongestPath - 4, 'a');
     EXPECT_EQ(DataFilePath(longest, "ini")->size(), platform::kLongestPath);
