@@ -49,6 +49,8 @@ class TWeapon {
 
     int32_t Kind() const { return kind_; }
     const WeaponKind &Row() const { return row_; }
+    // The projectile's mesh: the frame file and the frame editor read and replace it.
+    ObjectData &ProjectileMesh() { return projectileMesh_; }
 
     std::array<ProjectileSlot, kSlots> slots;
 
