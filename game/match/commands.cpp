@@ -63,10 +63,14 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
                 state.checked = versusMode != kSolo;
                 break;
             case kFrameEditorCommand:
-            case kFrameReadCommand:
-            case kFrameWriteCommand:
             case kBombButton:
-                state.enabled = false;  // the frame editor and frame files are not built yet
+                state.enabled = false;  // the frame editor is not built yet
+                break;
+            case kFrameReadCommand:
+                state.enabled = gameState == kStopped || gameState == kTitle;
+                break;
+            case kFrameWriteCommand:
+                state.enabled = !roundRunning;
                 break;
             case kShieldCommand:
                 state.checked = hosts_.shieldWindow.IsOpen();
@@ -134,6 +138,12 @@ void TMainFrm::RunCommand(int32_t command) {
             break;
         case kHelpDocumentCommand:
             OpenHelp();
+            break;
+        case kFrameReadCommand:
+            LoadFrameFile();
+            break;
+        case kFrameWriteCommand:
+            SaveFrameFile();
             break;
         case kVersionCommand:
             versionDialog->Toggle(DisplayName(myFream->record), Mastery(myFream->record));

@@ -110,6 +110,14 @@ class TMainFrm {
     void RunCommand(int32_t command);
     CommandState QueryCommand(int32_t command) const;
 
+    // --- Frame files (frame_files.cpp) ---
+    // Offers to save a changed robot, then replaces the player's robot by a chosen frame file;
+    // a file that cannot be read whole leaves the robot as it was and says so.
+    void LoadFrameFile();
+    // Saves the player's robot to a chosen frame file: 1 when written, 0 when cancelled or
+    // failed (then the file chosen is as it was before).
+    int32_t SaveFrameFile();
+
     // --- State ---
     battle::Scene scene{};
     std::unique_ptr<battle::TSubFrm> stage;

@@ -1,13 +1,13 @@
 // Mesh blocks: written and read back equal, their exact size, and damaged blocks refused.
 #include "battle/mesh_block.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include <unistd.h>
 
 #include "battle_fixture.h"
+#include "same_mesh.h"
 
 using namespace battle;
 
@@ -54,28 +54,6 @@ class MeshBlockTest : public BattleTest {
     std::filesystem::path folder;
     ObjectData pyramid{};
 };
-
-void ExpectSameMesh(const ObjectData &a, const ObjectData &b) {
-    ASSERT_EQ(a.pntNum, b.pntNum);
-    ASSERT_EQ(a.plnNum, b.plnNum);
-    ASSERT_EQ(a.materialNum, b.materialNum);
-    EXPECT_EQ(a.radius, b.radius);
-    EXPECT_EQ(std::memcmp(a.pnt, b.pnt, sizeof(Vector3) * a.pntNum), 0);
-    EXPECT_EQ(std::memcmp(a.shadingVector, b.shadingVector, sizeof(Vector3) * a.pntNum), 0);
-    for (int32_t i = 0; i < a.plnNum; ++i) {
-        const PlaneData &p = a.pln[i], &q = b.pln[i];
-        EXPECT_EQ(p.material, q.material);
-        EXPECT_EQ(std::memcmp(p.color, q.color, 3), 0);
-        EXPECT_EQ(std::memcmp(&p.normal, &q.normal, sizeof(Vector3)), 0);
-        ASSERT_EQ(p.pntNum, q.pntNum);
-        EXPECT_EQ(std::memcmp(p.pnt, q.pnt, sizeof(int32_t) * p.pntNum), 0);
-    }
-    for (int32_t i = 0; i < a.materialNum; ++i) {
-        EXPECT_EQ(a.material[i].red, b.material[i].red);
-        EXPECT_EQ(a.material[i].blue, b.material[i].blue);
-        EXPECT_EQ(a.material[i].highlight, b.material[i].highlight);
-    }
-}
 
 TEST_F(MeshBlockTest, WrittenAndReadBackEqual) {
     std::vector<uint8_t> bytes = Written(pyramid);

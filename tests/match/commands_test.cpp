@@ -140,11 +140,23 @@ TEST_F(CommandsTest, TheVersionCommandShowsTheMasteryAndClosesAgain) {
     EXPECT_FALSE(hosts.versionDialog.open);
 }
 
+TEST_F(CommandsTest, FrameFilesLoadOnlyWhenStoppedOrOnTheTitleAndSaveOutsideARound) {
+    for (int32_t state = kStopped; state <= kEnding; ++state) {
+        window->gameState = state;
+        EXPECT_EQ(window->QueryCommand(kFrameReadCommand).enabled,
+                  state == kStopped || state == kTitle)
+            << state;
+        EXPECT_EQ(window->QueryCommand(kFrameWriteCommand).enabled,
+                  state != kReady && state != kFight)
+            << state;
+    }
+}
+
 TEST_F(CommandsTest, FeaturesStillToComeAreGreyButShowTheirChecks) {
     window->gameState = kTitle;
-    for (int32_t command : std::initializer_list<int32_t>{
-             kFrameEditorCommand, kFrameReadCommand, kFrameWriteCommand, kVersusCommand,
-             kPort1Command, kPort1Command + 1, kPort1Command + 2})
+    for (int32_t command :
+         std::initializer_list<int32_t>{kFrameEditorCommand, kVersusCommand, kPort1Command,
+                                        kPort1Command + 1, kPort1Command + 2})
         EXPECT_FALSE(window->QueryCommand(command).enabled) << command;
     EXPECT_TRUE(window->QueryCommand(kPort1Command).checked);
     EXPECT_FALSE(window->QueryCommand(kPort1Command + 1).checked);
