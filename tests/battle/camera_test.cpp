@@ -1,4 +1,6 @@
 // The camera director: every camera mode's placement and aim in the cases that matter.
+#include <memory>
+
 #include "battle/random.h"
 #include "battle/stage.h"
 
@@ -10,8 +12,17 @@ namespace {
 
 class CameraTest : public BattleTest {
   protected:
+    // The stage loads and frees meshes: it lives while the engine is open.
+    void SetUp() override {
+        BattleTest::SetUp();
+        stage = std::make_unique<TSubFrm>();
+    }
+    void TearDown() override {
+        stage.reset();
+        BattleTest::TearDown();
+    }
     void Direct(int32_t mode, Vector3 a, Vector3 b, int32_t n) {
-        stage.DirectCamera(camera, mode, a, b, n);
+        stage->DirectCamera(camera, mode, a, b, n);
     }
     // The camera's aim as LookAt would give it for target.
     ObjectStruct AimedAt(Vector3 target) const {
@@ -24,7 +35,7 @@ class CameraTest : public BattleTest {
         EXPECT_EQ(camera.angleZ, aimed.angleZ);
         EXPECT_EQ(camera.angleY, aimed.angleY);
     }
-    TSubFrm stage;
+    std::unique_ptr<TSubFrm> stage;
     ObjectStruct camera{};
 };
 
@@ -43,7 +54,7 @@ TEST_F(CameraTest, ReplayStartsBesideTheWinnerAndEndsBesideTheLoser) {
 }
 
 TEST_F(CameraTest, FlyInEndsAtTheCornerOfTheViewLookingAtBAndBecomesTheFixedView) {
-    stage.viewMode = kTopView;
+    stage->viewMode = kTopView;
     Direct(kFlyInCamera, kA, kB, 0);
     EXPECT_EQ(camera.z, 50);
     Direct(kFlyInCamera, kA, kB, 60);
@@ -51,8 +62,8 @@ TEST_F(CameraTest, FlyInEndsAtTheCornerOfTheViewLookingAtBAndBecomesTheFixedView
     EXPECT_EQ(camera.y, -433);
     EXPECT_EQ(camera.z, 590);
     ExpectLookingAt(kB);
-    EXPECT_EQ(stage.presetCamera.z, 590);
-    stage.viewMode = kMiddleView;
+    EXPECT_EQ(stage->presetCamera.z, 590);
+    stage->viewMode = kMiddleView;
     Direct(kFlyInCamera, kA, kB, 60);
     EXPECT_EQ(camera.x, -333);
     EXPECT_EQ(camera.z, 410);
@@ -63,7 +74,7 @@ TEST_F(CameraTest, FlyInEndsAtTheCornerOfTheViewLookingAtBAndBecomesTheFixedView
 }
 
 TEST_F(CameraTest, SideViewFlyInEndsTwiceAsFarOutAsThePlayer) {
-    stage.viewMode = kSideView;
+    stage->viewMode = kSideView;
     Direct(kFlyInCamera, kA, kB, 60);
     EXPECT_NEAR(camera.x, 200, 0.01);
     EXPECT_NEAR(camera.y, 0, 0.01);
@@ -71,7 +82,7 @@ TEST_F(CameraTest, SideViewFlyInEndsTwiceAsFarOutAsThePlayer) {
 }
 
 TEST_F(CameraTest, SpecialAttackFliesInCirclesAndHolds) {
-    stage.viewMode = kMiddleView;
+    stage->viewMode = kMiddleView;
     Direct(kFlyInCamera, kA, kB, 60);
     Direct(kSpecialCamera, kA, kB, 39);  // starts at the fixed view
     EXPECT_EQ(camera.x, -333);
@@ -110,9 +121,9 @@ TEST_F(CameraTest, FireTurboChoosesItsPlaceOnceAndKeepsIt) {
 }
 
 TEST_F(CameraTest, ChaseCreepsTowardsTheOpponentFromBehindThePlayer) {
-    stage.cameraPoint = {0, 0};
+    stage->cameraPoint = {0, 0};
     Direct(kChaseCamera, Vector3{-100, 0, 0}, Vector3{200, 0, 0}, 0);
-    EXPECT_NEAR(stage.cameraPoint.x, 10, 0.001);
+    EXPECT_NEAR(stage->cameraPoint.x, 10, 0.001);
     EXPECT_NEAR(camera.x, 10 - 2 * 110 - 20, 0.01);
     EXPECT_NEAR(camera.z, 55, 0.001);
 }
