@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "battle/fream.h"
@@ -204,6 +205,10 @@ int32_t Mastery(const battle::DefinitionRecord &record);
 
 // The name of a definition record as UTF-8 text for the screen.
 std::string DisplayName(const battle::DefinitionRecord &record);
+
+// UTF-8 text as the Shift_JIS bytes of a record's name, cut to the 19 bytes that fit without
+// splitting a character; nothing when the text holds a character that Shift_JIS lacks.
+std::optional<std::string> RecordName(const std::string &text);
 
 // UTF-8 text right-aligned in cells character cells of the fixed-pitch face, where full-width
 // characters take two cells, as their two Shift_JIS bytes do; longer text is left as it is.
