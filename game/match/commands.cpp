@@ -62,11 +62,13 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
                 state.enabled = false;  // comes with the serial link
                 state.checked = versusMode != kSolo;
                 break;
-            case kFrameEditorCommand:
             case kFrameReadCommand:
             case kFrameWriteCommand:
             case kBombButton:
-                state.enabled = false;  // the frame editor and frame files are not built yet
+                state.enabled = false;  // frame files are not built yet
+                break;
+            case kFrameEditorCommand:
+                state.enabled = gameState == kStopped || gameState == kTitle;
                 break;
             case kShieldCommand:
                 state.checked = hosts_.shieldWindow.IsOpen();
@@ -115,6 +117,9 @@ void TMainFrm::RunCommand(int32_t command) {
             break;
         case kExitCommand:
             hosts_.window.RequestClose();
+            break;
+        case kFrameEditorCommand:
+            EditFream();
             break;
         case kShieldCommand:
             ToggleShieldWindow();

@@ -13,6 +13,7 @@
 #include "battle/stage.h"
 #include "commands.h"
 #include "float_menu.h"
+#include "frame_editor.h"
 #include "game_states.h"
 #include "main_window_host.h"
 #include "platform/music.h"
@@ -30,6 +31,7 @@ struct Hosts {
     FloatMenuHost &floatMenu;
     ShieldWindowHost &shieldWindow;
     VersionDialogHost &versionDialog;
+    FreamEditHost &freamEditor;
     platform::SoundEffects &sounds;
     platform::Music &music;
 };
@@ -138,6 +140,8 @@ class TMainFrm {
     std::unique_ptr<TInforDlg> shieldWindow;
     std::unique_ptr<THelpDlg> versionDialog;
     std::unique_ptr<TFloatDlg> floatMenu;
+    // The frame editor while command 102 runs it.
+    std::unique_ptr<TFreamEdit> freamEditor;
     std::string framePath = "MyFream.frm";
 
     cairo_t *backDC = nullptr;
@@ -167,6 +171,8 @@ class TMainFrm {
     void EndingEvents();
     void AimEndingCamera();
     void DrawFrameRate();
+    // Command 102: the frame editor on the own robot, the game standing still meanwhile.
+    void EditFream();
     void ToggleShieldWindow();
     void OpenHelp();
     // Checks the model library before anything loads from it; says what is wrong when it cannot

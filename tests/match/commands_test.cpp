@@ -142,9 +142,9 @@ TEST_F(CommandsTest, TheVersionCommandShowsTheMasteryAndClosesAgain) {
 
 TEST_F(CommandsTest, FeaturesStillToComeAreGreyButShowTheirChecks) {
     window->gameState = kTitle;
-    for (int32_t command : std::initializer_list<int32_t>{
-             kFrameEditorCommand, kFrameReadCommand, kFrameWriteCommand, kVersusCommand,
-             kPort1Command, kPort1Command + 1, kPort1Command + 2})
+    for (int32_t command :
+         std::initializer_list<int32_t>{kFrameReadCommand, kFrameWriteCommand, kVersusCommand,
+                                        kPort1Command, kPort1Command + 1, kPort1Command + 2})
         EXPECT_FALSE(window->QueryCommand(command).enabled) << command;
     EXPECT_TRUE(window->QueryCommand(kPort1Command).checked);
     EXPECT_FALSE(window->QueryCommand(kPort1Command + 1).checked);
