@@ -20,11 +20,9 @@ constexpr const char *kWingMesh =
     "4\n0 0 0\n10 0 0\n10 10 0\n0 10 0\n"
     "1\n4 0 1 2 3 0\n";
 
-constexpr const char *kObjectFile = "editor_parts.m3d";
-
 // Three tag lines: a plain one, one ended by "\r\n", and one with more text after the tag.
-void WriteObjectFile() {
-    std::ofstream file(kObjectFile, std::ios::binary);
+void WriteObjectFile(const std::string &path) {
+    std::ofstream file(path, std::ios::binary);
     file << "*Box\n" << kBoxMesh << "*Wing\r\n" << kWingMesh << "*Box again\n" << kBoxMesh;
 }
 
@@ -32,6 +30,19 @@ void IgnoreEngineMessage(void *, const char *, const char *, int32_t) {}
 
 class FrameEditorTest : public MatchTest {
   protected:
+    // An object file of the test's own, as tests may run side by side in one folder.
+    void SetUp() override {
+        MatchTest::SetUp();
+        objectFile =
+            std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".m3d";
+        WriteObjectFile(objectFile);
+    }
+
+    void TearDown() override {
+        MatchTest::TearDown();
+        std::filesystem::remove(objectFile);
+    }
+
     // Runs command 102 with the player's actions in the open editor.
     void Edit(const std::function<void(TFreamEdit &)> &actions) {
         hosts.freamEditor.whileOpen = [this, &actions] { actions(*window->freamEditor); };
@@ -39,7 +50,7 @@ class FrameEditorTest : public MatchTest {
     }
 
     void ChooseObjectFile(TFreamEdit &editor) {
-        hosts.freamEditor.chosenFile = kObjectFile;
+        hosts.freamEditor.chosenFile = objectFile;
         editor.OnChooseFile();
     }
 
@@ -51,6 +62,8 @@ class FrameEditorTest : public MatchTest {
     }
 
     const std::vector<FakeFreamEditHost::Message> &Messages() { return hosts.freamEditor.messages; }
+
+    std::string objectFile;
 };
 
 TEST_F(FrameEditorTest, OfferedStoppedOrAtTheTitleAndTheGameStandsStillWhileItIsOpen) {
@@ -149,7 +162,6 @@ TEST_F(FrameEditorTest, ControlsShowTheRecordAndTheBarsTheEditorsOwnWeights) {
 }
 
 TEST_F(FrameEditorTest, TheScaleMovesOnlyVerticesAndZeroOrLettersLeaveThemAsRead) {
-    WriteObjectFile();
     struct Scale {
         const char *text;
         float factor;
@@ -177,7 +189,6 @@ TEST_F(FrameEditorTest, TheScaleMovesOnlyVerticesAndZeroOrLettersLeaveThemAsRead
 
 TEST_F(FrameEditorTest, LoadedMeshesReplaceTheRobotsOnlyOnOkAndEveryOtherIsReleased) {
     std::filesystem::remove("tzdebug.txt");
-    WriteObjectFile();
     const ObjectData ownBody = window->myFream->bodyMesh;
     Edit([&](TFreamEdit &editor) {
         ChooseObjectFile(editor);
@@ -220,7 +231,6 @@ TEST_F(FrameEditorTest, LoadedMeshesReplaceTheRobotsOnlyOnOkAndEveryOtherIsRelea
 }
 
 TEST_F(FrameEditorTest, FilesThatCannotBeReadAreReportedAndLeaveThePreviewAsItWas) {
-    WriteObjectFile();
     TzSetMessageProc(IgnoreEngineMessage);  // the engine names the missing tag first
     Edit([&](TFreamEdit &editor) {
         hosts.freamEditor.chosenFile = "no_such_file.m3d";
