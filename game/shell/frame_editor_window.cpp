@@ -14,6 +14,8 @@ namespace shell {
 namespace {
 
 constexpr const char *kControlKey = "morvex-control";
+// The buttons' numbers in the layout.
+constexpr int32_t kOkButton = 1, kCancelButton = 2, kFileButton = 203;
 
 constexpr int32_t kCombos[] = {match::kGunCombo, match::kMissileCombo, match::kPitchCombo,
                                match::kTypeCombo, match::kTagCombo};
@@ -64,9 +66,9 @@ void FreamEditWindow::Open() {
 }
 
 void FreamEditWindow::ConnectSignals() {
-    g_signal_connect(Control(1), "clicked", G_CALLBACK(OnOk), this);
-    g_signal_connect(Control(2), "clicked", G_CALLBACK(OnCancel), this);
-    g_signal_connect(Control(203), "clicked", G_CALLBACK(OnChooseFile), this);
+    g_signal_connect(Control(kOkButton), "clicked", G_CALLBACK(OnOk), this);
+    g_signal_connect(Control(kCancelButton), "clicked", G_CALLBACK(OnCancel), this);
+    g_signal_connect(Control(kFileButton), "clicked", G_CALLBACK(OnChooseFile), this);
     g_signal_connect(Named("scale-up"), "clicked", G_CALLBACK(OnScaleUp), this);
     g_signal_connect(Named("scale-down"), "clicked", G_CALLBACK(OnScaleDown), this);
     for (int32_t combo : kCombos) {
