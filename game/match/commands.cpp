@@ -62,10 +62,10 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
                 state.enabled = false;  // comes with the serial link
                 state.checked = versusMode != kSolo;
                 break;
-            case kFrameEditorCommand:
             case kBombButton:
-                state.enabled = false;  // the frame editor is not built yet
+                state.enabled = false;  // no window handles it
                 break;
+            case kFrameEditorCommand:
             case kFrameReadCommand:
                 state.enabled = gameState == kStopped || gameState == kTitle;
                 break;
@@ -119,6 +119,9 @@ void TMainFrm::RunCommand(int32_t command) {
             break;
         case kExitCommand:
             hosts_.window.RequestClose();
+            break;
+        case kFrameEditorCommand:
+            EditFream();
             break;
         case kShieldCommand:
             ToggleShieldWindow();

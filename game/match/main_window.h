@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "battle/fream.h"
@@ -12,6 +13,7 @@
 #include "battle/stage.h"
 #include "commands.h"
 #include "float_menu.h"
+#include "frame_editor.h"
 #include "game_states.h"
 #include "main_window_host.h"
 #include "platform/music.h"
@@ -29,6 +31,7 @@ struct Hosts {
     FloatMenuHost &floatMenu;
     ShieldWindowHost &shieldWindow;
     VersionDialogHost &versionDialog;
+    FreamEditHost &freamEditor;
     platform::SoundEffects &sounds;
     platform::Music &music;
 };
@@ -145,6 +148,8 @@ class TMainFrm {
     std::unique_ptr<TInforDlg> shieldWindow;
     std::unique_ptr<THelpDlg> versionDialog;
     std::unique_ptr<TFloatDlg> floatMenu;
+    // The frame editor while command 102 runs it.
+    std::unique_ptr<TFreamEdit> freamEditor;
     std::string framePath = "MyFream.frm";
 
     cairo_t *backDC = nullptr;
@@ -174,6 +179,8 @@ class TMainFrm {
     void EndingEvents();
     void AimEndingCamera();
     void DrawFrameRate();
+    // Command 102: the frame editor on the own robot, the game standing still meanwhile.
+    void EditFream();
     void ToggleShieldWindow();
     void OpenHelp();
     // Checks the model library before anything loads from it; says what is wrong when it cannot
@@ -212,6 +219,10 @@ int32_t Mastery(const battle::DefinitionRecord &record);
 
 // The name of a definition record as UTF-8 text for the screen.
 std::string DisplayName(const battle::DefinitionRecord &record);
+
+// UTF-8 text as the Shift_JIS bytes of a record's name, cut to the 19 bytes that fit without
+// splitting a character; nothing when the text holds a character that Shift_JIS lacks.
+std::optional<std::string> RecordName(const std::string &text);
 
 // UTF-8 text right-aligned in cells character cells of the fixed-pitch face, where full-width
 // characters take two cells, as their two Shift_JIS bytes do; longer text is left as it is.

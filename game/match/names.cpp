@@ -1,4 +1,4 @@
-// A robot's mouse mastery and its name as screen text.
+// A robot's mouse mastery, and its name as screen text and back.
 #include <glib.h>
 
 #include <algorithm>
@@ -7,6 +7,8 @@
 
 namespace match {
 namespace {
+
+constexpr size_t kMostNameBytes = sizeof(battle::DefinitionRecord::name) - 1;
 
 bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
@@ -55,6 +57,22 @@ std::string DisplayName(const battle::DefinitionRecord &record) {
         i += length;
     }
     return text;
+}
+
+std::optional<std::string> RecordName(const std::string &text) {
+    gsize written = 0;
+    gchar *converted = g_convert(text.data(), static_cast<gssize>(text.size()), "CP932", "UTF-8",
+                                 nullptr, &written, nullptr);
+    if (converted == nullptr) return std::nullopt;
+    std::string bytes(converted, written);
+    g_free(converted);
+    size_t kept = 0;
+    while (kept < bytes.size()) {
+        size_t length = IsLeadByte(static_cast<unsigned char>(bytes[kept])) ? 2 : 1;
+        if (kept + length > kMostNameBytes) break;
+        kept += length;
+    }
+    return bytes.substr(0, kept);
 }
 
 std::string RightAligned(const std::string &text, int32_t cells) {

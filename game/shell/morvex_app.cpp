@@ -55,9 +55,11 @@ int TMorvexApp::Run() {
     floatMenu_ = std::make_unique<FloatMenuWindow>(*this);
     shieldWindow_ = std::make_unique<ShieldWindow>(*this, frame_->Window());
     versionDialog_ = std::make_unique<VersionDialogWindow>(frame_->Window());
+    freamEditor_ = std::make_unique<FreamEditWindow>(*this, frame_->Window());
     battle::SetModelLibraryPath(ModelLibrary());
-    game_ = std::make_unique<match::TMainFrm>(
-        match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, sounds_, music_});
+    game_ = std::make_unique<match::TMainFrm>(match::Hosts{*windowHost_, *floatMenu_,
+                                                           *shieldWindow_, *versionDialog_,
+                                                           *freamEditor_, sounds_, music_});
     if (!game_->EngineOpen()) {
         // The game window has said why: without the engine or its models there is no game.
         game_.reset();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "float_menu_window.h"
+#include "frame_editor_window.h"
 #include "game_session.h"
 #include "game_window_host.h"
 #include "platform/music.h"
@@ -45,6 +46,7 @@ class TMorvexApp : public GameSession {
     std::unique_ptr<FloatMenuWindow> floatMenu_;
     std::unique_ptr<ShieldWindow> shieldWindow_;
     std::unique_ptr<VersionDialogWindow> versionDialog_;
+    std::unique_ptr<FreamEditWindow> freamEditor_;
     std::unique_ptr<match::TMainFrm> game_;
     int callDepth_ = 0;
     bool quitting_ = false;

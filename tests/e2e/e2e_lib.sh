@@ -51,6 +51,9 @@ window_shown() { [ -n "$(game_window)" ]; }
 # The program's message box ("Morvexゲーム"), if one is on screen.
 message_box() { xdotool search --onlyvisible --name '^Morvexゲーム$' 2>/dev/null | head -n 1; }
 
+# The frame editor ("フレームエディット"), if it is open.
+frame_editor() { xdotool search --onlyvisible --name '^フレームエディット$' 2>/dev/null | head -n 1; }
+
 wait_for_window() {
   wait_until 60 window_shown || fail "the game window did not appear"
   window=$(game_window)

@@ -155,8 +155,8 @@ TEST_F(CommandsTest, FrameFilesLoadOnlyWhenStoppedOrOnTheTitleAndSaveOutsideARou
 TEST_F(CommandsTest, FeaturesStillToComeAreGreyButShowTheirChecks) {
     window->gameState = kTitle;
     for (int32_t command :
-         std::initializer_list<int32_t>{kFrameEditorCommand, kVersusCommand, kPort1Command,
-                                        kPort1Command + 1, kPort1Command + 2})
+         std::initializer_list<int32_t>{kVersusCommand, kPort1Command, kPort1Command + 1,
+                                        kPort1Command + 2})
         EXPECT_FALSE(window->QueryCommand(command).enabled) << command;
     EXPECT_TRUE(window->QueryCommand(kPort1Command).checked);
     EXPECT_FALSE(window->QueryCommand(kPort1Command + 1).checked);

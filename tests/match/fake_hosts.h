@@ -125,6 +125,50 @@ class FakeVersionDialogHost : public match::VersionDialogHost {
     std::map<int32_t, std::string> texts;
 };
 
+// Records what the frame editor shows and asks; RunModal runs whileOpen, the player's actions.
+class FakeFreamEditHost : public match::FreamEditHost {
+  public:
+    void Open() override { ++opened; }
+    void RunModal() override {
+        if (whileOpen) whileOpen();
+    }
+    void Close() override { ++closes; }
+    void SetItems(int32_t control, const std::vector<std::string> &list) override {
+        items[control] = list;
+        selected[control] = -1;
+    }
+    void Select(int32_t control, int32_t index) override { selected[control] = index; }
+    void SetText(int32_t control, const std::string &text) override { texts[control] = text; }
+    void Invalidate() override { ++invalidations; }
+    match::MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
+                                     match::MessageIcon icon,
+                                     match::MessageButtons buttons) override {
+        messages.push_back({text, caption, icon, buttons});
+        return answer;
+    }
+    std::optional<std::string> ChooseFile(const match::FileDialog &dialog) override {
+        fileDialogs.push_back(dialog);
+        return chosenFile;
+    }
+    void *EngineOwner() override { return this; }
+
+    struct Message {
+        std::string text, caption;
+        match::MessageIcon icon;
+        match::MessageButtons buttons;
+    };
+
+    std::function<void()> whileOpen;
+    int opened = 0, closes = 0, invalidations = 0;
+    std::map<int32_t, std::vector<std::string>> items;
+    std::map<int32_t, int32_t> selected;
+    std::map<int32_t, std::string> texts;
+    std::vector<Message> messages;
+    match::MessageAnswer answer = match::MessageAnswer::Ok;
+    std::vector<match::FileDialog> fileDialogs;
+    std::optional<std::string> chosenFile;  // nothing: the file dialog is cancelled
+};
+
 class RecordingSoundEffects : public platform::SoundEffects {
   public:
     void Play(const std::string &fileName) override { played.push_back(fileName); }
@@ -148,6 +192,7 @@ struct FakeHosts {
     FakeFloatMenuHost floatMenu;
     FakeShieldWindowHost shieldWindow;
     FakeVersionDialogHost versionDialog;
+    FakeFreamEditHost freamEditor;
     platform::SilentSoundEffects silentSounds;
     platform::SilentMusic silentMusic;
     RecordingSoundEffects recordedSounds;
@@ -156,6 +201,7 @@ struct FakeHosts {
     platform::Music *music = &recordedMusic;
 
     match::Hosts Hosts() {
-        return match::Hosts{window, floatMenu, shieldWindow, versionDialog, *sounds, *music};
+        return match::Hosts{window,      floatMenu, shieldWindow, versionDialog,
+                            freamEditor, *sounds,   *music};
     }
 };
