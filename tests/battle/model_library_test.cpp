@@ -23,7 +23,9 @@ class ModelLibraryTest : public ::testing::Test {
         ASSERT_EQ(OpenTrazel(1), 1);
         TzSetMessageProc(RecordEngineMessage);
         engineMessages.clear();
-        folder = fs::path(::testing::TempDir()) / "model_library_test";
+        // ctest runs the tests of this fixture side by side: each gets a folder of its own.
+        folder = fs::path(::testing::TempDir()) /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::create_directories(folder);
     }
     void TearDown() override {
