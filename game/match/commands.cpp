@@ -81,6 +81,9 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
             case kMusicCommand:
                 state.checked = midiOn;
                 break;
+            case kPaletteDisplayCommand:
+                state.checked = paletteDisplayNext;
+                break;
             case kHelpDocumentCommand:
             case kScoreClearCommand:
             case kStartCommand:
@@ -122,6 +125,9 @@ void TMainFrm::RunCommand(int32_t command) {
             break;
         case kFrameEditorCommand:
             EditFream();
+            break;
+        case kPaletteDisplayCommand:
+            TogglePaletteDisplay();
             break;
         case kShieldCommand:
             ToggleShieldWindow();
@@ -170,6 +176,13 @@ void TMainFrm::ToggleShieldWindow() {
     int32_t x = 0, y = 0;
     hosts_.shieldWindow.Position(&x, &y);
     ShowShieldWindow(x, y);
+}
+
+void TMainFrm::TogglePaletteDisplay() {
+    paletteDisplayNext = !paletteDisplayNext;
+    hosts_.window.ShowMessage(paletteDisplayNext ? "256色モードは次回の起動から有効になります。"
+                                                 : "256色モードは次回の起動から解除されます。",
+                              "Morvexゲーム", MessageIcon::Information, MessageButtons::Ok);
 }
 
 void TMainFrm::OpenHelp() {

@@ -22,6 +22,7 @@ enum CommandId : int32_t {
     kSolidPaintCommand = 142,
     kHalftonePaintCommand = 143,
     kGouraudShadingCommand = 144,
+    kPaletteDisplayCommand = 145,  // the 256-colour display, from the next start
     kSoundEffectsCommand = 151,
     kMusicCommand = 152,
     kPort1Command = 161,  // ...163 for port 3

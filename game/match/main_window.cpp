@@ -64,13 +64,20 @@ TMainFrm::~TMainFrm() {
 void TMainFrm::OnWindowCreated() {
     if (!EngineOpen()) return;
     hosts_.window.SetCursor(kAimCursor);
-    ApplySettings(SettingsValues{});
+    ApplySettings(ReadSettings(hosts_.settings.Load()));
 }
 
 void TMainFrm::ApplySettings(const SettingsValues &values) {
     if (!EngineOpen()) return;
     SettingsValues settings = WithinRange(values);
-    if (settings.shieldOpen) ShowShieldWindow(settings.shieldX, settings.shieldY);
+    // Any other show command opens the window as usual: the game never starts maximized, and
+    // never invisible.
+    if (settings.showCommand == kShowMinimizedInactive) hosts_.window.Minimize();
+    if (settings.shieldOpen) {
+        ShowShieldWindow(settings.shieldX, settings.shieldY);
+    } else {
+        hosts_.shieldWindow.Place(settings.shieldX, settings.shieldY);
+    }
     SetModelMode(settings.modelMode);
     midiOn = settings.midiOn;
     waveOn = settings.waveOn;
@@ -81,9 +88,41 @@ void TMainFrm::ApplySettings(const SettingsValues &values) {
     levelReached = settings.levelReached;
     highScore = settings.highScore;
     highName = settings.highName;
+    paletteDisplayNext = settings.paletteDisplay;
+}
+
+SettingsValues TMainFrm::CurrentSettings() const {
+    SettingsValues values;
+    values.showCommand = hosts_.window.IsMinimized() ? kShowMinimized : kShowNormal;
+    values.shieldOpen = hosts_.shieldWindow.IsOpen();
+    hosts_.shieldWindow.Position(&values.shieldX, &values.shieldY);
+    values.modelMode = GetModelMode();
+    values.midiOn = midiOn;
+    values.waveOn = waveOn;
+    values.commPort = commPort;
+    values.viewMode = stage->viewMode;
+    values.levelReached = levelReached;
+    values.highScore = highScore;
+    values.highName = highName;
+    values.paletteDisplay = paletteDisplayNext;
+    return values;
 }
 
 bool TMainFrm::OnCloseQuery() {
+    if (EngineOpen()) {
+        if (freamDirty) {
+            MessageAnswer answer = hosts_.window.ShowMessage(
+                "フレーム情報が更新されています。\n保存しますか？", "Morvexゲーム",
+                MessageIcon::Question, MessageButtons::YesNoCancel);
+            if (answer == MessageAnswer::Cancel) return false;
+            if (answer == MessageAnswer::Yes && SaveFrameFile() == 0) return false;
+        }
+        // Read again: what another program wrote there meanwhile is kept. A failed write is not
+        // reported; the old file stays as it was.
+        platform::ProfileFile file = hosts_.settings.Load();
+        WriteSettings(CurrentSettings(), file);
+        hosts_.settings.Save(file);
+    }
     loopRunning = false;
     return true;
 }

@@ -17,6 +17,7 @@
 #include "game_states.h"
 #include "main_window_host.h"
 #include "platform/music.h"
+#include "platform/settings_file.h"
 #include "platform/sound_effects.h"
 #include "settings_values.h"
 #include "shield_window.h"
@@ -34,6 +35,7 @@ struct Hosts {
     FreamEditHost &freamEditor;
     platform::SoundEffects &sounds;
     platform::Music &music;
+    platform::SettingsFile &settings;
 };
 
 // Opens the engine (OpenTrazel, or a stand-in that tests use to make it fail).
@@ -53,12 +55,16 @@ class TMainFrm {
     bool EngineOpen() const { return stage != nullptr; }
 
     // --- The window (main_window.cpp) ---
-    // Once the window exists: cursor, shield window, the settings.
+    // Once the window exists: cursor, then the settings file's values.
     void OnWindowCreated();
-    // Puts settings values into effect: shield window, model mode, sound, port, view, levels and
-    // high scores; a value out of its range takes its default.
+    // Puts settings values into effect: window state, shield window, model mode, sound, port,
+    // view, levels and high scores; a value out of its range takes its default.
     void ApplySettings(const SettingsValues &settings);
-    // The close check: true when the window may close (then the loop is asked to end).
+    // The values the settings file is to keep, as they stand now.
+    SettingsValues CurrentSettings() const;
+    // The close check: offers to save a changed robot (its answer Cancel, or a save that does not
+    // happen, keeps the window open), then writes the settings file. True when the window may
+    // close (then the loop is asked to end).
     virtual bool OnCloseQuery();
 
     // --- The loop (game_loop.cpp) ---
@@ -145,6 +151,8 @@ class TMainFrm {
     bool freamDirty = false;
     ClientPoint mousePoint;
     int32_t commPort = 1;
+    // The display format for the next start: 8-bit palette colours or true colour.
+    bool paletteDisplayNext = false;
     std::unique_ptr<TInforDlg> shieldWindow;
     std::unique_ptr<THelpDlg> versionDialog;
     std::unique_ptr<TFloatDlg> floatMenu;
@@ -182,6 +190,9 @@ class TMainFrm {
     // Command 102: the frame editor on the own robot, the game standing still meanwhile.
     void EditFream();
     void ToggleShieldWindow();
+    // The 256-colour display is chosen before the engine opens: the choice waits for the next
+    // start, as the message says.
+    void TogglePaletteDisplay();
     void OpenHelp();
     // Checks the model library before anything loads from it; says what is wrong when it cannot
     // be used.
@@ -223,6 +234,9 @@ std::string DisplayName(const battle::DefinitionRecord &record);
 // UTF-8 text as the Shift_JIS bytes of a record's name, cut to the 19 bytes that fit without
 // splitting a character; nothing when the text holds a character that Shift_JIS lacks.
 std::optional<std::string> RecordName(const std::string &text);
+
+// UTF-8 text cut to what a record's name holds (see RecordName), still as UTF-8 text.
+std::optional<std::string> FittedName(const std::string &text);
 
 // UTF-8 text right-aligned in cells character cells of the fixed-pitch face, where full-width
 // characters take two cells, as their two Shift_JIS bytes do; longer text is left as it is.

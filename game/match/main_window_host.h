@@ -51,6 +51,9 @@ class MainWindowHost {
     virtual bool DispatchEvents(uint32_t waitMilliseconds) = 0;
     // Asks the window to close, as its close box does (the close check runs first).
     virtual void RequestClose() = 0;
+    // Shows the window minimized (it stays so until the player opens it), or asks whether it is.
+    virtual void Minimize() = 0;
+    virtual bool IsMinimized() = 0;
     // Opens a document (the help) in the desktop's viewer; empty when the viewer started, else
     // why it did not.
     virtual std::string OpenDocument(const std::string &path) = 0;

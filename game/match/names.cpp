@@ -31,18 +31,9 @@ int32_t CellsOf(gunichar character) {
     return halfWidth ? 1 : 2;
 }
 
-}  // namespace
-
-int32_t Mastery(const battle::DefinitionRecord &record) {
-    int32_t mastery = 0;
-    for (int32_t i = 0; i < kLevels; ++i) mastery += (i + 10) * record.score[i] / 10;
-    return mastery;
-}
-
 // Character by character, so that bytes which are not Shift_JIS (a damaged frame file) show as
 // "?" and the rest of the name still reads.
-std::string DisplayName(const battle::DefinitionRecord &record) {
-    std::string_view name = battle::NameOf(record);
+std::string DisplayText(std::string_view name) {
     std::string text;
     size_t i = 0;
     while (i < name.size()) {
@@ -59,6 +50,18 @@ std::string DisplayName(const battle::DefinitionRecord &record) {
     return text;
 }
 
+}  // namespace
+
+int32_t Mastery(const battle::DefinitionRecord &record) {
+    int32_t mastery = 0;
+    for (int32_t i = 0; i < kLevels; ++i) mastery += (i + 10) * record.score[i] / 10;
+    return mastery;
+}
+
+std::string DisplayName(const battle::DefinitionRecord &record) {
+    return DisplayText(battle::NameOf(record));
+}
+
 std::optional<std::string> RecordName(const std::string &text) {
     gsize written = 0;
     gchar *converted = g_convert(text.data(), static_cast<gssize>(text.size()), "CP932", "UTF-8",
@@ -73,6 +76,12 @@ std::optional<std::string> RecordName(const std::string &text) {
         kept += length;
     }
     return bytes.substr(0, kept);
+}
+
+std::optional<std::string> FittedName(const std::string &text) {
+    std::optional<std::string> bytes = RecordName(text);
+    if (!bytes) return std::nullopt;
+    return DisplayText(*bytes);
 }
 
 std::string RightAligned(const std::string &text, int32_t cells) {

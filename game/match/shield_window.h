@@ -14,6 +14,8 @@ class ShieldWindowHost {
     virtual void Open(int32_t x, int32_t y) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() = 0;
+    // Sets where the window stands when it next opens, without opening it.
+    virtual void Place(int32_t x, int32_t y) = 0;
     // Where the window stands (or last stood) on the screen.
     virtual void Position(int32_t *x, int32_t *y) = 0;
     virtual void Invalidate() = 0;

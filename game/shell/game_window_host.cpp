@@ -122,6 +122,15 @@ void GameWindowHost::RequestClose() {
     session_.RequestClose();
 }
 
+void GameWindowHost::Minimize() {
+    gtk_window_iconify(frame_);
+}
+
+bool GameWindowHost::IsMinimized() {
+    GdkWindow *window = gtk_widget_get_window(GTK_WIDGET(frame_));
+    return window != nullptr && (gdk_window_get_state(window) & GDK_WINDOW_STATE_ICONIFIED) != 0;
+}
+
 std::string GameWindowHost::OpenDocument(const std::string &path) {
     GError *error = nullptr;
     gchar *uri = g_filename_to_uri(path.c_str(), nullptr, &error);

@@ -30,6 +30,8 @@ class GameWindowHost : public match::MainWindowHost {
                                      match::MessageButtons buttons) override;
     bool DispatchEvents(uint32_t waitMilliseconds) override;
     void RequestClose() override;
+    void Minimize() override;
+    bool IsMinimized() override;
     std::string OpenDocument(const std::string &path) override;
     std::optional<std::string> ChooseFile(const match::FileDialog &dialog) override;
     void *EngineOwner() override;

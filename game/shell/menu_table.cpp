@@ -49,6 +49,8 @@ constexpr MenuItem kDisplayMenu[] = {
     Check("SOLID_PAINT(&S)", match::kSolidPaintCommand),
     Check("HALFTONE_PAINT(&H)", match::kHalftonePaintCommand),
     Check("GOURAUD_SHADING(&G)", match::kGouraudShadingCommand),
+    kSeparator,
+    Check("256色モード(&C)", match::kPaletteDisplayCommand),
 };
 
 constexpr MenuItem kSoundMenu[] = {

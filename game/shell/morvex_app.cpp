@@ -39,7 +39,7 @@ std::string ModelLibrary() {
 
 }  // namespace
 
-TMorvexApp::TMorvexApp() {
+TMorvexApp::TMorvexApp() : settings_(platform::SettingsFilePath()) {
     g_set_application_name("Mor-Vex");
 }
 
@@ -57,9 +57,12 @@ int TMorvexApp::Run() {
     versionDialog_ = std::make_unique<VersionDialogWindow>(frame_->Window());
     freamEditor_ = std::make_unique<FreamEditWindow>(*this, frame_->Window());
     battle::SetModelLibraryPath(ModelLibrary());
-    game_ = std::make_unique<match::TMainFrm>(match::Hosts{*windowHost_, *floatMenu_,
-                                                           *shieldWindow_, *versionDialog_,
-                                                           *freamEditor_, sounds_, music_});
+    // The engine takes its display format before it opens.
+    if (match::ReadSettings(settings_.Load()).paletteDisplay)
+        TzSetDisplayFormat(TZ_DISPLAY_PALETTE);
+    game_ = std::make_unique<match::TMainFrm>(
+        match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, *freamEditor_,
+                     sounds_, music_, settings_});
     if (!game_->EngineOpen()) {
         // The game window has said why: without the engine or its models there is no game.
         game_.reset();

@@ -9,6 +9,7 @@
 #include "game_session.h"
 #include "game_window_host.h"
 #include "platform/music.h"
+#include "platform/settings_file.h"
 #include "platform/sound_effects.h"
 #include "sdi_dec_frame.h"
 #include "shield_window.h"
@@ -41,6 +42,7 @@ class TMorvexApp : public GameSession {
 
     platform::SilentSoundEffects sounds_;
     platform::SilentMusic music_;
+    platform::SettingsFile settings_;
     std::unique_ptr<TSDIDecFrame> frame_;
     std::unique_ptr<GameWindowHost> windowHost_;
     std::unique_ptr<FloatMenuWindow> floatMenu_;

@@ -36,6 +36,11 @@ void ShieldWindow::Close() {
     gtk_widget_hide(window_);
 }
 
+void ShieldWindow::Place(int32_t x, int32_t y) {
+    x_ = x;
+    y_ = y;
+}
+
 bool ShieldWindow::IsOpen() {
     return gtk_widget_get_visible(window_);
 }

@@ -18,6 +18,7 @@ class ShieldWindow : public match::ShieldWindowHost {
     void Open(int32_t x, int32_t y) override;
     void Close() override;
     bool IsOpen() override;
+    void Place(int32_t x, int32_t y) override;
     void Position(int32_t *x, int32_t *y) override;
     void Invalidate() override;
     // Puts the window back above the frame, which was shown after it; a window manager keeps it

@@ -2,6 +2,10 @@
 // what the game asked for (repaints, cursors, captures, message boxes, closing).
 #pragma once
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
@@ -34,6 +38,8 @@ class FakeWindowHost : public match::MainWindowHost {
         return passesLeft-- > 0;
     }
     void RequestClose() override { ++closeRequests; }
+    void Minimize() override { minimized = true; }
+    bool IsMinimized() override { return minimized; }
     std::string OpenDocument(const std::string &path) override {
         openedDocuments.push_back(path);
         return documentFailure;
@@ -65,6 +71,7 @@ class FakeWindowHost : public match::MainWindowHost {
     int passesLeft = 0;
     std::function<void()> onPass;
     int closeRequests = 0;
+    bool minimized = false;
     std::vector<std::string> openedDocuments;
     std::string documentFailure;  // empty: the viewer starts
     std::vector<match::FileDialog> fileDialogs;
@@ -99,6 +106,10 @@ class FakeShieldWindowHost : public match::ShieldWindowHost {
     }
     void Close() override { open = false; }
     bool IsOpen() override { return open; }
+    void Place(int32_t x, int32_t y) override {
+        this->x = x;
+        this->y = y;
+    }
     void Position(int32_t *x, int32_t *y) override {
         *x = this->x;
         *y = this->y;
@@ -186,8 +197,20 @@ class RecordingMusic : public platform::Music {
     std::vector<std::string> calls;
 };
 
+// A settings file path of the test's own: tests run side by side.
+inline std::string PrivateSettingsPath() {
+    static int made = 0;
+    return ::testing::TempDir() + "morvex-" + std::to_string(getpid()) + "-" +
+           std::to_string(++made) + ".ini";
+}
+
 // All the fakes, wired into the Hosts a TMainFrm takes.
 struct FakeHosts {
+    FakeHosts() = default;
+    FakeHosts(const FakeHosts &) = delete;
+    FakeHosts &operator=(const FakeHosts &) = delete;
+    ~FakeHosts() { std::remove(settings.Path().c_str()); }
+
     FakeWindowHost window;
     FakeFloatMenuHost floatMenu;
     FakeShieldWindowHost shieldWindow;
@@ -199,9 +222,10 @@ struct FakeHosts {
     RecordingMusic recordedMusic;
     platform::SoundEffects *sounds = &recordedSounds;
     platform::Music *music = &recordedMusic;
+    platform::SettingsFile settings{PrivateSettingsPath()};
 
     match::Hosts Hosts() {
         return match::Hosts{window,      floatMenu, shieldWindow, versionDialog,
-                            freamEditor, *sounds,   *music};
+                            freamEditor, *sounds,   *music,       settings};
     }
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "battle/fream.h"
+#include "fake_hosts.h"
 #include "match/game_states.h"
 #include "test_canvas.h"
 
@@ -32,29 +33,6 @@ class MenuHost : public FloatMenuHost {
     int invalidations = 0;
 };
 
-// The game window as far as the menu uses it: only the cursor matters.
-class CursorRecorder : public MainWindowHost {
-  public:
-    uint32_t NowMilliseconds() override { return 0; }
-    void Invalidate() override {}
-    void PostEnterTitle() override {}
-    void SetCursor(int32_t id) override { cursor = id; }
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    ScreenPoint ToScreen(ClientPoint point) override { return {point.x, point.y}; }
-    MessageAnswer ShowMessage(const std::string &, const std::string &, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    bool DispatchEvents(uint32_t) override { return false; }
-    void RequestClose() override {}
-    std::string OpenDocument(const std::string &) override { return {}; }
-    std::optional<std::string> ChooseFile(const match::FileDialog &) override { return {}; }
-    void *EngineOwner() override { return nullptr; }
-
-    int32_t cursor = 0;
-};
-
 constexpr int32_t kUntouched = -7;
 
 class FloatMenuTest : public ::testing::Test {
@@ -62,7 +40,7 @@ class FloatMenuTest : public ::testing::Test {
     void OpenMenu() { menu.Open(ScreenPoint{300, 200}, &attackOrder, &weaponSelect); }
 
     MenuHost host;
-    CursorRecorder mainWindow;
+    FakeWindowHost mainWindow;
     TFloatDlg menu{host, mainWindow};
     int32_t attackOrder = kUntouched, weaponSelect = kUntouched;
 };

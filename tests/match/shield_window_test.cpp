@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_hosts.h"
 #include "match/game_states.h"
 #include "test_canvas.h"
 
@@ -11,21 +12,9 @@ using namespace match;
 
 namespace {
 
-class ShieldHost : public ShieldWindowHost {
-  public:
-    void Open(int32_t, int32_t) override { open = true; }
-    void Close() override { open = false; }
-    bool IsOpen() override { return open; }
-    void Position(int32_t *x, int32_t *y) override { *x = *y = 0; }
-    void Invalidate() override { ++invalidations; }
-
-    bool open = false;
-    int invalidations = 0;
-};
-
 class ShieldWindowTest : public ::testing::Test {
   protected:
-    ShieldHost host;
+    FakeShieldWindowHost host;
     TInforDlg window{host};
 };
 

@@ -52,7 +52,7 @@ TEST(MainMenu, EveryMenuCommandAppearsExactlyOnce) {
         match::kVersusCommand,       match::kShieldCommand,        match::kWireFrameCommand,
         match::kSolidPaintCommand,   match::kHalftonePaintCommand, match::kGouraudShadingCommand,
         match::kSoundEffectsCommand, match::kMusicCommand,         match::kVersionCommand,
-        match::kExitCommand};
+        match::kExitCommand,         match::kPaletteDisplayCommand};
     for (int32_t level = 0; level < 8; ++level) expected.insert(match::kLevel1Command + level);
     for (int32_t port = 0; port < 3; ++port) expected.insert(match::kPort1Command + port);
     EXPECT_EQ(std::set<int32_t>(commands.begin(), commands.end()), expected);
@@ -61,8 +61,8 @@ TEST(MainMenu, EveryMenuCommandAppearsExactlyOnce) {
 
 TEST(MainMenu, ItemsWithACheckMarkAreCheckItems) {
     // Their enablers set a check mark, so GTK must draw one; the others never carry one.
-    const std::set<int32_t> checked = {121, 122, 123, 124, 125, 126, 127, 128, 129, 131, 141,
-                                       142, 143, 144, 151, 152, 2,   3,   4,   161, 162, 163};
+    const std::set<int32_t> checked = {121, 122, 123, 124, 125, 126, 127, 128, 129, 131, 141, 142,
+                                       143, 144, 145, 151, 152, 2,   3,   4,   161, 162, 163};
     std::function<void(std::span<const shell::MenuItem>)> check =
         [&](std::span<const shell::MenuItem> items) {
             for (const shell::MenuItem &item : items) {
