@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the player chose is in the settings file after Esc and in effect at the next start: the
 # view, the drawing mode, the effects switch, the shield window's place and the 256-colour
-# display (in which, unlike true colour, Gouraud shading is kept).
+# display (in which, unlike true colour, Gouraud shading is kept); the levels reached and lines
+# of the player's own come back as they were.
 source "$(dirname "$0")/e2e_lib.sh"
 
 shield_window() { xdotool search --onlyvisible --name 'シールド' 2>/dev/null | head -n 1; }
@@ -29,6 +30,8 @@ quit_with_escape() {
 }
 
 cd "$work"
+# A hand-edited file: what the game does not know survives its writes.
+printf '; my own note\n[morvex infor]\nlevel=6\nmine=kept\n' >"$work/morvex.ini"
 start_game
 wait_for_window
 wait_for_title
@@ -43,7 +46,9 @@ wait_until 20 shield_shown || fail "the shield window is not open"
 xdotool windowmove --sync "$(shield_window)" 500 600
 quit_with_escape
 [ -f "$work/morvex.ini" ] || fail "no settings file beside the program after Esc"
-expect_settings model=2 viewmode=12 wave=0 midi=1 shield=1 shieldx=500 shieldy=600 palette256=1
+expect_settings model=2 viewmode=12 wave=0 midi=1 shield=1 shieldx=500 shieldy=600 palette256=1 \
+  level=6 mine=kept
+grep -qx '; my own note' "$work/morvex.ini" || fail "the comment was lost"
 echo "the choices were written at Esc"
 
 # The next start takes them up; written again, they come back unchanged, except that the
