@@ -1,0 +1,36 @@
+// Lookup of sound files: the current folder before the data folders; the soundfont by quality.
+#include "sound_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "paths.h"
+
+namespace platform {
+
+namespace {
+
+bool Exists(const std::filesystem::path &path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+}  // namespace
+
+std::optional<std::string> FindSoundFile(std::string_view fileName) {
+    if (Exists(fileName)) return std::string(fileName);
+    return FindDataFile(fileName);
+}
+
+std::optional<std::string> FindSoundFont() {
+    // FluidR3 sounds best but is large and optional; TimGM6mb is small and among the game's
+    // dependencies; default-GM is whatever the system's alternatives point at.
+    for (const char *font :
+         {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+          "/usr/share/sounds/sf2/default-GM.sf2"}) {
+        if (Exists(font)) return std::string(font);
+    }
+    return std::nullopt;
+}
+
+}  // namespace platform
