@@ -175,15 +175,17 @@ class RecordingSoundEffects : public platform::SoundEffects {
     std::vector<std::string> played;
 };
 
-// Remembers the files started ("play <path>") and the stops ("stop"), in order.
+// Remembers the files started ("play <name>") and the stops ("stop"), in order. The file named
+// unplayable fails to start, as a missing one would.
 class RecordingMusic : public platform::Music {
   public:
     int Play(const std::string &fileName) override {
         calls.push_back("play " + fileName);
-        return 0;
+        return fileName == unplayable ? 1 : 0;
     }
     void Stop() override { calls.push_back("stop"); }
     std::vector<std::string> calls;
+    std::string unplayable;
 };
 
 // All the fakes, wired into the Hosts a TMainFrm takes.
