@@ -21,6 +21,9 @@ void ReportNoSound(const char *why) {
 }  // namespace
 
 MixerAudio::MixerAudio() {
+    // SDL would otherwise turn SIGINT and SIGTERM into events in a queue nobody reads, and the
+    // program would no longer end on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         ReportNoSound(SDL_GetError());
         SDL_Quit();

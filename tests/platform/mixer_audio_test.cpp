@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -110,6 +111,14 @@ TEST_F(MixerAudioTest, AMissingFileLeavesTheOtherSoundPlaying) {
     effects->Play("NoSuch.wav");
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     EXPECT_EQ(Mix_Playing(kEffectChannel), 1);
+}
+
+TEST_F(MixerAudioTest, TheProgramStillEndsOnInterruptAndTerminate) {
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action;
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
 }
 
 TEST(MixerAudioWithoutDevice, EverythingIsSilentAndNothingFails) {
