@@ -15,11 +15,19 @@ bool Exists(const std::filesystem::path &path) {
     return std::filesystem::exists(path, error);
 }
 
+// Only a plain file is read: a named pipe would wait for a writer and stop the game.
+bool IsPlainFile(const std::filesystem::path &path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
 }  // namespace
 
 std::optional<std::string> FindSoundFile(std::string_view fileName) {
-    if (Exists(fileName)) return std::string(fileName);
-    return FindDataFile(fileName);
+    if (IsPlainFile(fileName)) return std::string(fileName);
+    std::optional<std::string> shipped = FindDataFile(fileName);
+    if (shipped && IsPlainFile(*shipped)) return shipped;
+    return std::nullopt;
 }
 
 std::optional<std::string> FindSoundFont() {

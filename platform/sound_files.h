@@ -9,7 +9,8 @@
 namespace platform {
 
 // The file in the current folder when it is there, so a player can put their own sounds beside
-// their robot; else the shipped data file (see FindDataFile). Nothing when neither exists.
+// their robot; else the shipped data file (see FindDataFile). Only plain files count (through
+// links too); nothing when there is none.
 std::optional<std::string> FindSoundFile(std::string_view fileName);
 
 // The best installed General MIDI soundfont, or nothing: then music stays silent.

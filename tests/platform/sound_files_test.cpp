@@ -2,6 +2,7 @@
 #include "platform/sound_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -30,17 +31,20 @@ class SoundFilesTest : public ::testing::Test {
     fs::path folder, previous;
 };
 
-TEST_F(SoundFilesTest, TheCurrentFolderComesBeforeTheDataAndMissingFilesAreNotFound) {
+TEST_F(SoundFilesTest, APlainFileInTheCurrentFolderComesBeforeTheData) {
     std::ofstream("Win.Mid") << "the player's own tune";
+    // Reading a named pipe would wait for a writer.
+    ASSERT_EQ(mkfifo("Lose.Mid", 0600), 0);
     struct Case {
         const char *name;
         std::optional<std::string> found;
     } cases[] = {
         {"Win.Mid", "Win.Mid"},
+        {"Lose.Mid", platform::FindDataFile("Lose.Mid")},
         {"Gunshot.wav", platform::FindDataFile("Gunshot.wav")},
         {"NoSuch.wav", std::nullopt},
     };
-    ASSERT_TRUE(cases[1].found.has_value());
+    ASSERT_TRUE(cases[1].found.has_value() && cases[2].found.has_value());
     for (const Case &c : cases) EXPECT_EQ(platform::FindSoundFile(c.name), c.found) << c.name;
 }
 
