@@ -41,10 +41,9 @@ TEST_F(SoundFilesTest, APlainFileInTheCurrentFolderComesBeforeTheData) {
     } cases[] = {
         {"Win.Mid", "Win.Mid"},
         {"Lose.Mid", platform::FindDataFile("Lose.Mid")},
-        {"Gunshot.wav", platform::FindDataFile("Gunshot.wav")},
         {"NoSuch.wav", std::nullopt},
     };
-    ASSERT_TRUE(cases[1].found.has_value() && cases[2].found.has_value());
+    ASSERT_TRUE(cases[1].found.has_value());
     for (const Case &c : cases) EXPECT_EQ(platform::FindSoundFile(c.name), c.found) << c.name;
 }
 
