@@ -2,7 +2,6 @@
 #include "main_window.h"
 
 #include "battle/model_library.h"
-#include "platform/paths.h"
 
 namespace match {
 
@@ -143,9 +142,8 @@ void TMainFrm::PlayEffect(const char *fileName) {
 }
 
 void TMainFrm::PlayMusic(const std::string &fileName) {
-    if (!midiOn) return;
-    std::optional<std::string> path = platform::FindDataFile(fileName);
-    if (path) hosts_.music.Play(*path);
+    // A tune that cannot play (no file, no device) leaves the game silent; the player is not told.
+    if (midiOn) hosts_.music.Play(fileName);
 }
 
 void TMainFrm::StopMusic() {

@@ -171,7 +171,7 @@ class TMainFrm {
 
   private:
     void PlayEffect(const char *fileName);
-    // Plays a music file of the game's data; a missing file leaves the game silent.
+    // Plays a music file by its bare name; a missing file leaves the game silent.
     void PlayMusic(const std::string &fileName);
     void StopMusic();
     void UpdateShieldWindow();

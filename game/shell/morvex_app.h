@@ -8,9 +8,8 @@
 #include "frame_editor_window.h"
 #include "game_session.h"
 #include "game_window_host.h"
-#include "platform/music.h"
+#include "platform/mixer_audio.h"
 #include "platform/settings_file.h"
-#include "platform/sound_effects.h"
 #include "sdi_dec_frame.h"
 #include "shield_window.h"
 #include "version_dialog_window.h"
@@ -40,8 +39,10 @@ class TMorvexApp : public GameSession {
     // instead of running on in a state nobody meant.
     void EndAfterFault(const char *what);
 
-    platform::SilentSoundEffects sounds_;
-    platform::SilentMusic music_;
+    // Declared before the game window, so the sound outlives it: its destructor stops the music.
+    platform::MixerAudio audio_;
+    platform::MixerSoundEffects sounds_{audio_};
+    platform::MixerMusic music_{audio_};
     platform::SettingsFile settings_;
     std::unique_ptr<TSDIDecFrame> frame_;
     std::unique_ptr<GameWindowHost> windowHost_;

@@ -186,15 +186,17 @@ class RecordingSoundEffects : public platform::SoundEffects {
     std::vector<std::string> played;
 };
 
-// Remembers the files started ("play <path>") and the stops ("stop"), in order.
+// Remembers the files started ("play <name>") and the stops ("stop"), in order. The file named
+// unplayable fails to start, as a missing one would.
 class RecordingMusic : public platform::Music {
   public:
     int Play(const std::string &fileName) override {
         calls.push_back("play " + fileName);
-        return 0;
+        return fileName == unplayable ? 1 : 0;
     }
     void Stop() override { calls.push_back("stop"); }
     std::vector<std::string> calls;
+    std::string unplayable;
 };
 
 // A settings file path of the test's own: tests run side by side.
