@@ -1,0 +1,44 @@
+// The link fixture: engine and leak check, and the robots.
+#include "link_fixture.h"
+
+#include "battle/model_library.h"
+#include "trazel.h"
+
+namespace {
+
+std::vector<std::string> engineMessages;
+
+void RecordEngineMessage(void *, const char *, const char *text, int32_t) {
+    engineMessages.emplace_back(text);
+}
+
+TzMessageProc previousProc = nullptr;
+
+}  // namespace
+
+LinkedPc::LinkedPc() {
+    battle::InitialiseScene(scene);
+    own = std::make_unique<battle::TFream>(scene, sounds);
+    peer = std::make_unique<battle::TFream>(scene, sounds);
+}
+
+void LinkTest::SetUp() {
+    engineMessages.clear();
+    previousProc = TzSetMessageProc(RecordEngineMessage);
+    // Messages on, so that closing the engine reports blocks left live.
+    ASSERT_EQ(OpenTrazel(1), 1);
+    battle::SetModelLibraryPath(MORVEX_DATA "/morvex.m3d");
+}
+
+void LinkTest::TearDown() {
+    pcs.clear();
+    CloseTrazel();
+    for (const std::string &message : engineMessages)
+        EXPECT_EQ(message.find("tzdebug.txt"), std::string::npos) << message;
+    TzSetMessageProc(previousProc);
+}
+
+LinkedPc &LinkTest::AddPc() {
+    pcs.push_back(std::make_unique<LinkedPc>());
+    return *pcs.back();
+}
