@@ -42,3 +42,15 @@ LinkedPc &LinkTest::AddPc() {
     pcs.push_back(std::make_unique<LinkedPc>());
     return *pcs.back();
 }
+
+void LinkTest::MakeRival(battle::TFream &robot) {
+    battle::DefinitionRecord record = robot.record;
+    battle::SetName(record, "Rival");
+    record.pitch = battle::kRoboLarge;
+    record.gunKind = 1004;
+    record.missileKind = 1007;
+    record.versusPlayed = 7;
+    record.versusWon = 3;
+    robot.Reset(&record, false);
+    ASSERT_TRUE(battle::LoadModel(robot.bodyMesh, "Hart_Gun"));
+}

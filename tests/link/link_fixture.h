@@ -30,6 +30,8 @@ class LinkTest : public ::testing::Test {
     void TearDown() override;
 
     LinkedPc &AddPc();
+    // Gives robot another record and body mesh, so a robot that took it over shows.
+    static void MakeRival(battle::TFream &robot);
 
     std::vector<std::unique_ptr<LinkedPc>> pcs;
 };
