@@ -2,10 +2,9 @@
 // beyond the engine's limits or cut short is refused with the peer's mesh kept.
 #include "link/wire_mesh.h"
 
-#include <cmath>
+#include <bit>
 #include <cstring>
 #include <limits>
-#include <numeric>
 
 #include "battle/model_library.h"
 #include "link_fakes.h"
@@ -48,12 +47,6 @@ float FloatAt(const Bytes &bytes, size_t offset) {
 void PutInt(std::string &bytes, size_t offset, int32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
-}
-
-void PutFloat(std::string &bytes, size_t offset, float value) {
-    int32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    PutInt(bytes, offset, bits);
 }
 
 class WireMeshTest : public LinkTest {
@@ -121,45 +114,40 @@ TEST_F(WireMeshTest, BlocksKeepTheFixedLayoutWithPointerSlotsAndPadsZero) {
 TEST_F(WireMeshTest, WhatTheEngineCouldNotDrawIsRefusedAndThePeerMeshKept) {
     Triangle triangle;
     const std::string good = Joined(EncodeMeshBlocks(triangle.mesh));
-    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    constexpr int32_t kNaN = std::bit_cast<int32_t>(std::numeric_limits<float>::quiet_NaN());
+    constexpr int32_t kInfinity = std::bit_cast<int32_t>(std::numeric_limits<float>::infinity());
     // Offsets in what the other PC sends: record 0, shading vectors 32, vertices 68, plane 104,
     // material 132, corners 140.
     struct Damage {
         const char *what;
         size_t offset;
         int32_t value;
-        float real;  // written instead of value when not zero
     };
     const Damage damages[] = {
-        {"no vertex", 0, 0, 0},
-        {"too many vertices", 0, 5001, 0},
-        {"planes below 0", 8, -1, 0},
-        {"too many planes", 8, 5001, 0},
-        {"no material", 20, 0, 0},
-        {"too many materials", 20, 501, 0},
-        {"radius", 16, 0, kNaN},
-        {"shading vector", 40, 0, kInfinity},
-        {"vertex", 72, 0, kNaN},
-        {"plane material", 104, 1, 0},
-        {"plane material below 0", 104, -1, 0},
-        {"two corners", 112, 2, 0},
-        {"nine corners", 112, 9, 0},
-        {"normal", 128, 0, -kInfinity},
-        {"highlight", 136, 0, kNaN},
-        {"corner past the vertices", 144, 3, 0},
-        {"corner below 0", 148, -1, 0},
+        {"no vertex", 0, 0},
+        {"too many vertices", 0, 5001},
+        {"planes below 0", 8, -1},
+        {"too many planes", 8, 5001},
+        {"no material", 20, 0},
+        {"too many materials", 20, 501},
+        {"radius", 16, kNaN},
+        {"shading vector", 40, kInfinity},
+        {"vertex", 72, kNaN},
+        {"plane material", 104, 1},
+        {"plane material below 0", 104, -1},
+        {"two corners", 112, 2},
+        {"nine corners", 112, 9},
+        {"normal", 128, kInfinity},
+        {"highlight", 136, kNaN},
+        {"corner past the vertices", 144, 3},
+        {"corner below 0", 148, -1},
     };
     ObjectData kept{}, empty{};
     ASSERT_TRUE(battle::LoadModel(kept, "Std_Gun"));
     const Vector3 *keptPoints = kept.pnt;
     for (const Damage &damage : damages) {
         std::string bytes = good;
-        if (damage.real != 0) {
-            PutFloat(bytes, damage.offset, damage.real);
-        } else {
-            PutInt(bytes, damage.offset, damage.value);
-        }
+        PutInt(bytes, damage.offset, damage.value);
         EXPECT_EQ(Swap(empty, bytes, kept), Exchange::Refused) << damage.what;
         EXPECT_TRUE(messages.empty()) << damage.what;
         EXPECT_EQ(kept.pnt, keptPoints) << damage.what;
