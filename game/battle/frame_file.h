@@ -34,6 +34,11 @@ bool ReadFrameFile(std::FILE *file, FrameContents &contents);
 // The robot's record, body and projectile meshes as a frame file.
 bool SaveFrame(std::FILE *file, TFream &robot);
 
+// Gives the robot the record (which must be playable) and the meshes of contents, which take the
+// robot's old meshes in exchange, and sets it up again as Reset does (shield full, orders cleared,
+// position kept). Loading a frame file and the versus link's exchange both end here.
+void TakeFrame(TFream &robot, FrameContents &contents);
+
 // Gives the robot the record and meshes of a frame file and sets it up again as Reset does
 // (shield full, orders cleared, position kept). A file that ReadFrameFile refuses leaves the robot
 // exactly as it was and returns false.

@@ -1,4 +1,4 @@
-// A robot saved to and loaded from a frame file.
+// A robot saved to and loaded from a frame file, and given the contents of one.
 #include "frame_file.h"
 
 #include <utility>
@@ -12,16 +12,20 @@ bool SaveFrame(std::FILE *file, TFream &robot) {
                           robot.missile->ProjectileMesh());
 }
 
+void TakeFrame(TFream &robot, FrameContents &contents) {
+    // The meshes keep their addresses, which the scene's instances point at; only what they hold
+    // changes hands, and the robot's old arrays leave with contents.
+    robot.record = contents.record;
+    std::swap(robot.bodyMesh, contents.body);
+    std::swap(robot.gun->ProjectileMesh(), contents.gunProjectile);
+    std::swap(robot.missile->ProjectileMesh(), contents.missileProjectile);
+    robot.Reset(nullptr, false);
+}
+
 bool LoadFrame(std::FILE *file, TFream &robot) {
     FrameContents loaded;
     if (!ReadFrameFile(file, loaded)) return false;
-    // The meshes keep their addresses, which the scene's instances point at; only what they hold
-    // changes hands, and the robot's old arrays leave with loaded.
-    robot.record = loaded.record;
-    std::swap(robot.bodyMesh, loaded.body);
-    std::swap(robot.gun->ProjectileMesh(), loaded.gunProjectile);
-    std::swap(robot.missile->ProjectileMesh(), loaded.missileProjectile);
-    robot.Reset(nullptr, false);
+    TakeFrame(robot, loaded);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "battle/fream.h"
 #include "battle/record.h"
+#include "battle/record_texts.h"
 #include "battle/stage.h"
 #include "commands.h"
 #include "float_menu.h"
@@ -225,11 +226,9 @@ inline Vector3 PositionOf(const ObjectStruct &instance) {
     return Vector3{instance.x, instance.y, instance.z};
 }
 
-// Mouse mastery of a definition record: the sum over levels i = 0..7 of (i + 10) x score / 10.
-int32_t Mastery(const battle::DefinitionRecord &record);
-
-// The name of a definition record as UTF-8 text for the screen.
-std::string DisplayName(const battle::DefinitionRecord &record);
+// The record's name and mastery as the screens show them; the versus dialog shows them too.
+using battle::DisplayName;
+using battle::Mastery;
 
 // UTF-8 text as the Shift_JIS bytes of a record's name, cut to the 19 bytes that fit without
 // splitting a character; nothing when the text holds a character that Shift_JIS lacks.

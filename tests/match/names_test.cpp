@@ -1,4 +1,4 @@
-// Mouse mastery and names shown on screen.
+// Names typed on screen, and text aligned in character cells.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -6,32 +6,6 @@
 #include "match/main_window.h"
 
 using namespace match;
-
-TEST(MasteryTest, WeighsHigherLevelsMoreAndTruncatesEachTerm) {
-    battle::DefinitionRecord record = battle::NewDefinitionRecord();
-    EXPECT_EQ(Mastery(record), 0);
-    for (int32_t level = 0; level < kLevels; ++level) record.score[level] = 10;
-    EXPECT_EQ(Mastery(record), 108);
-    for (int32_t level = 0; level < kLevels; ++level) record.score[level] = 0;
-    record.score[7] = 9;  // 17 * 9 / 10 = 15.3
-    record.score[1] = 5;  // 11 * 5 / 10 = 5.5
-    EXPECT_EQ(Mastery(record), 15 + 5);
-}
-
-TEST(DisplayNameTest, ConvertsShiftJisNamesAndReplacesBytesThatAreNot) {
-    battle::DefinitionRecord record = battle::NewDefinitionRecord();
-    EXPECT_EQ(DisplayName(record), "My_Fream");
-    battle::SetName(record, "\x8B\x40\x91\xCC\xC3\xBD\xC4");  // 機体, half-width ﾃｽﾄ
-    EXPECT_EQ(DisplayName(record), "機体ﾃｽﾄ");
-    battle::SetName(record,
-                    "A\xFF"
-                    "B\x81\x20"
-                    "C\x8B");  // not a character; a cut-off one
-    EXPECT_EQ(DisplayName(record), "A?B? C?");
-    // A name without its terminating zero is read up to the field's end and no further.
-    std::fill(std::begin(record.name), std::end(record.name), 'x');
-    EXPECT_EQ(DisplayName(record).size(), 19u);
-}
 
 TEST(RightAlignedTest, CountsFullWidthCharactersAsTwoCellsAndHalfWidthAsOne) {
     EXPECT_EQ(RightAligned("MyFream", 10), "   MyFream");
