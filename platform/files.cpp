@@ -84,4 +84,16 @@ bool WriteAtomically(const std::string &path, const std::function<bool(std::FILE
     return true;
 }
 
+bool AppendLine(const std::string &path, const std::string &text) {
+    // Not blocking on the open: a named pipe without a reader is refused instead of waited on.
+    int descriptor =
+        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (descriptor < 0) return false;
+    struct stat status {};
+    bool written = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+                   write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(descriptor);
+    return written;
+}
+
 }  // namespace platform

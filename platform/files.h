@@ -25,4 +25,8 @@ FileHandle OpenForReading(const std::string &path);
 // file is left.
 bool WriteAtomically(const std::string &path, const std::function<bool(std::FILE *)> &write);
 
+// Appends text to path (made when missing) with one write, so a line is never torn by another
+// writer; false when path is not a plain file or the write fell short.
+bool AppendLine(const std::string &path, const std::string &text);
+
 }  // namespace platform

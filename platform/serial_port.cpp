@@ -141,8 +141,9 @@ void SerialPort::Close() {
     ioctl(descriptor_, TIOCMBIC, &dataTerminalReady);
     // The claim outlives this descriptor while another program still holds the device open.
     ioctl(descriptor_, TIOCNXCL);
-    // What is left would hold up close for as long as the line takes to drain it.
-    tcflush(descriptor_, TCIOFLUSH);
+    // Only what came in is dropped: on a pseudo-terminal, dropping what went out would also take
+    // it from the other end before it is read, the link's last message with it.
+    tcflush(descriptor_, TCIFLUSH);
     close(descriptor_);
     descriptor_ = -1;
 }

@@ -47,8 +47,7 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
     } else if (IsModelCommand(command)) {
         state.checked = GetModelMode() == command - kWireFrameCommand;
     } else if (IsPortCommand(command)) {
-        // The serial link is not built yet; the items show the chosen port all the same.
-        state.enabled = false;
+        state.enabled = !roundRunning;
         state.checked = commPort == command - kPort1Command + 1;
     } else {
         switch (command) {
@@ -59,7 +58,7 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
                 state.checked = stage->viewMode == ViewModeOf(command);
                 break;
             case kVersusCommand:
-                state.enabled = false;  // comes with the serial link
+                state.enabled = !roundRunning;
                 state.checked = versusMode != kSolo;
                 break;
             case kBombButton:
@@ -112,6 +111,10 @@ void TMainFrm::RunCommand(int32_t command) {
         SetModelMode(command - kWireFrameCommand);
         return;
     }
+    if (IsPortCommand(command)) {
+        commPort = command - kPort1Command + 1;
+        return;
+    }
     switch (command) {
         case kScoreClearCommand:
             ClearHighScores();
@@ -128,6 +131,12 @@ void TMainFrm::RunCommand(int32_t command) {
             break;
         case kPaletteDisplayCommand:
             TogglePaletteDisplay();
+            break;
+        case kVersusCommand:
+            // Leaving a link between rounds keeps the port open: the other PC's next read then
+            // runs out of time.
+            roundsWon = roundsPlayed = 0;
+            versusMode = versusMode == kSolo ? kVersusWanted : kSolo;
             break;
         case kShieldCommand:
             ToggleShieldWindow();

@@ -12,7 +12,7 @@ void TMainFrm::RunLoop() {
     }
     loopRunning = false;
     gameState = kStopped;
-    if (versusMode == kLinkedAnswering || versusMode == kLinkedCalling) versusMode = kVersusWanted;
+    if (IsLinked(versusMode)) LeaveLink();
     hosts_.window.PostEnterTitle();
 }
 
@@ -48,6 +48,7 @@ void TMainFrm::TickGame() {
         ReplayStep();
     } else {
         if (gameState != kReady) myFream->moveTarget = GroundPick(mousePoint);
+        if (!ExchangeOrders()) return;
         StepMatch();
         if (gameState == kTitle) return;
         recorder->RecordFrame(scene);

@@ -26,6 +26,7 @@ TMainFrm::TMainFrm(const Hosts &hosts, EngineOpener openEngine) : hosts_(hosts) 
     shieldWindow = std::make_unique<TInforDlg>(hosts_.shieldWindow);
     versionDialog = std::make_unique<THelpDlg>(hosts_.versionDialog);
     floatMenu = std::make_unique<TFloatDlg>(hosts_.floatMenu, hosts_.window);
+    commDialog = std::make_unique<versus::TCommDlg>(hosts_.commDialog, hosts_.linkPort);
     timeCount = 0;
     gameState = kTitle;
     selectedLevel = 1;
@@ -49,6 +50,8 @@ TMainFrm::~TMainFrm() {
     if (!engineOpened_) return;
     // The last tune would otherwise play on after the window has gone.
     StopMusic();
+    // Tells the other PC of a running match that this one has gone.
+    commDialog.reset();
     myFream.reset();
     enemyFream.reset();
     thirdFream.reset();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "float_menu.h"
 #include "frame_editor.h"
 #include "game_states.h"
+#include "link/comm_dialog.h"
 #include "main_window_host.h"
 #include "platform/music.h"
 #include "platform/settings_file.h"
@@ -37,6 +39,8 @@ struct Hosts {
     platform::SoundEffects &sounds;
     platform::Music &music;
     platform::SettingsFile &settings;
+    versus::CommDialogHost &commDialog;
+    platform::LinkPort &linkPort;
 };
 
 // Opens the engine (OpenTrazel, or a stand-in that tests use to make it fail).
@@ -157,6 +161,8 @@ class TMainFrm {
     std::unique_ptr<TInforDlg> shieldWindow;
     std::unique_ptr<THelpDlg> versionDialog;
     std::unique_ptr<TFloatDlg> floatMenu;
+    // The versus dialog, which keeps the link to the other PC during a match.
+    std::unique_ptr<versus::TCommDlg> commDialog;
     // The frame editor while command 102 runs it.
     std::unique_ptr<TFreamEdit> freamEditor;
     std::string framePath = "MyFream.frm";
@@ -183,7 +189,21 @@ class TMainFrm {
     void ResolveCombat();
     void TickRobots();
     void CountDownResult();
+    // --- Versus play (versus_play.cpp) ---
+    // Runs the versus dialog; true when it linked, with the agreed level's stage loaded.
+    bool LinkUp();
+    // The round token both PCs send at a round's start: false when the read failed (it has said
+    // why); a wrong token is shown with caption and the round starts all the same.
+    bool SwapRoundToken(const char *caption);
+    // The two-step barrier after the robots' reset, after which both PCs count steps alike.
+    void PassRoundBarrier();
+    // Swaps this step's order records in a linked match; false when the line failed, and then
+    // the loop ends after this pass.
+    bool ExchangeOrders();
+    // Closes the link (telling the other PC) and returns to versus wanted, not linked.
+    void LeaveLink();
     void FinishVersusMatch();
+    void AppendVersusLog();
     void ScoreWonRound();
     void EndingEvents();
     void AimEndingCamera();
@@ -220,6 +240,14 @@ NameColours NameColoursFor(int32_t versusMode);
 // Which robot comes first in a play step's combat and robot steps: the answering side's, so both
 // PCs of a linked match compute the same outcome.
 bool OwnRobotFirst(int32_t versusMode);
+
+// True in the two linked versus modes.
+bool IsLinked(int32_t versusMode);
+
+// The versus log's line for a decided match, dated date: both names right-aligned in 20 cells,
+// the rounds won and lost, and ○ for a won match or × for a lost one.
+std::string VersusLogLine(const std::tm &date, const std::string &ownName,
+                          const std::string &peerName, int32_t roundsWon, int32_t roundsLost);
 
 // Where a scene instance stands.
 inline Vector3 PositionOf(const ObjectStruct &instance) {

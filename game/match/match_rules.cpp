@@ -42,23 +42,20 @@ void TMainFrm::LevelSetup() {
 void TMainFrm::StartRound() {
     if (!EngineOpen() || gameState == kFight || gameState == kReady) return;
     if (resultCount > 0 && versusMode != kSolo) return;
-    switch (versusMode) {
-        case kSolo:
-            LevelSetup();
-            break;
-        case kLinkedAnswering:
-        case kLinkedCalling:
-            enemyFream->Reset(nullptr, false);
-            break;
-        default:
-            // Versus wanted but not linked: without a link there is no round to start.
-            gameState = kTitle;
-            return;
+    if (versusMode == kSolo) {
+        LevelSetup();
+    } else {
+        bool firstRound = !IsLinked(versusMode);
+        if (firstRound && !LinkUp()) return;
+        // The other PC's robot came over the link: its record and meshes stay.
+        enemyFream->Reset(nullptr, false);
+        if (!SwapRoundToken(firstRound ? "" : "ST")) return;
     }
     thirdFream->SetVisible(false);
     enemyFream->SetVisible(true);
     myFream->SetVisible(true);
     myFream->Reset(nullptr, false);
+    if (versusMode != kSolo) PassRoundBarrier();
     tickBase = hosts_.window.NowMilliseconds();
     timeCount = kReadyStart;
     if (currentLevel != selectedLevel ||
@@ -177,15 +174,6 @@ void TMainFrm::CountDownResult() {
         }
     }
     if (IsResult(gameState)) resultCount -= 1;
-}
-
-// The own record counts the decided match; the player starts the next one from the title.
-void TMainFrm::FinishVersusMatch() {
-    versusMode = kVersusWanted;
-    myFream->record.versusPlayed += 1;
-    if (roundsWon == 2) myFream->record.versusWon += 1;
-    freamDirty = true;
-    EnterTitle();
 }
 
 void TMainFrm::RoundEnd() {

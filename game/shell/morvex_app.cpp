@@ -56,13 +56,14 @@ int TMorvexApp::Run() {
     shieldWindow_ = std::make_unique<ShieldWindow>(*this, frame_->Window());
     versionDialog_ = std::make_unique<VersionDialogWindow>(frame_->Window());
     freamEditor_ = std::make_unique<FreamEditWindow>(*this, frame_->Window());
+    commDialog_ = std::make_unique<CommDialogWindow>(*this, frame_->Window());
     battle::SetModelLibraryPath(ModelLibrary());
     // The engine takes its display format before it opens.
     if (match::ReadSettings(settings_.Load()).paletteDisplay)
         TzSetDisplayFormat(TZ_DISPLAY_PALETTE);
     game_ = std::make_unique<match::TMainFrm>(
         match::Hosts{*windowHost_, *floatMenu_, *shieldWindow_, *versionDialog_, *freamEditor_,
-                     sounds_, music_, settings_});
+                     sounds_, music_, settings_, *commDialog_, linkPort_});
     if (!game_->EngineOpen()) {
         // The game window has said why: without the engine or its models there is no game.
         game_.reset();

@@ -4,11 +4,13 @@
 
 #include <memory>
 
+#include "comm_dialog_window.h"
 #include "float_menu_window.h"
 #include "frame_editor_window.h"
 #include "game_session.h"
 #include "game_window_host.h"
 #include "platform/mixer_audio.h"
+#include "platform/serial_port.h"
 #include "platform/settings_file.h"
 #include "sdi_dec_frame.h"
 #include "shield_window.h"
@@ -44,12 +46,14 @@ class TMorvexApp : public GameSession {
     platform::MixerSoundEffects sounds_{audio_};
     platform::MixerMusic music_{audio_};
     platform::SettingsFile settings_;
+    platform::SerialPort linkPort_;
     std::unique_ptr<TSDIDecFrame> frame_;
     std::unique_ptr<GameWindowHost> windowHost_;
     std::unique_ptr<FloatMenuWindow> floatMenu_;
     std::unique_ptr<ShieldWindow> shieldWindow_;
     std::unique_ptr<VersionDialogWindow> versionDialog_;
     std::unique_ptr<FreamEditWindow> freamEditor_;
+    std::unique_ptr<CommDialogWindow> commDialog_;
     std::unique_ptr<match::TMainFrm> game_;
     int callDepth_ = 0;
     bool quitting_ = false;

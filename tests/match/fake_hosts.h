@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -199,6 +200,56 @@ class RecordingMusic : public platform::Music {
     std::string unplayable;
 };
 
+// The versus dialog's desktop: a run ends at once, the link unmade.
+class FakeCommDialogHost : public versus::CommDialogHost {
+  public:
+    uint32_t NowMilliseconds() override { return 0; }
+    void Open() override {}
+    void RunModal() override { ++runs; }
+    void Close() override {}
+    bool StartTimer(uint32_t) override { return true; }
+    void StopTimer() override {}
+    void Invalidate() override {}
+    void DrawNow() override {}
+    void ShowCancelButton(bool) override {}
+    void ShowMessage(const std::string &, const std::string &, versus::MessageIcon) override {}
+
+    int runs = 0;
+};
+
+// A line whose far end sends back whatever it is sent, as a PC doing exactly what this one does
+// would; it stands open from the start, as in a linked match. When nothing waits on it, it counts
+// as dead, so a read never waits for the test's clock.
+class EchoLinkPort : public platform::LinkPort {
+  public:
+    bool Open(const std::string &device) override {
+        openedDevices.push_back(device);
+        open = opens;
+        return open;
+    }
+    bool IsOpen() const override { return open; }
+    void SetTimeouts(uint32_t, uint32_t) override {}
+    size_t Send(const void *bytes, size_t count) override {
+        if (!open) return 0;
+        sent.append(static_cast<const char *>(bytes), count);
+        echo.append(static_cast<const char *>(bytes), count);
+        return count;
+    }
+    int32_t ReadAvailable(void *buffer, size_t count) override {
+        if (!open || echo.empty()) return kDeadLine;
+        size_t taken = std::min(count, echo.size());
+        echo.copy(static_cast<char *>(buffer), taken);
+        echo.erase(0, taken);
+        return static_cast<int32_t>(taken);
+    }
+    bool WaitReadable(uint32_t) override { return true; }
+    void Close() override { open = false; }
+
+    bool open = true, opens = false;
+    std::string sent, echo;
+    std::vector<std::string> openedDevices;
+};
+
 // A settings file path of the test's own: tests run side by side.
 inline std::string PrivateSettingsPath() {
     static int made = 0;
@@ -225,9 +276,11 @@ struct FakeHosts {
     platform::SoundEffects *sounds = &recordedSounds;
     platform::Music *music = &recordedMusic;
     platform::SettingsFile settings{PrivateSettingsPath()};
+    FakeCommDialogHost commDialog;
+    EchoLinkPort linkPort;
 
     match::Hosts Hosts() {
-        return match::Hosts{window,      floatMenu, shieldWindow, versionDialog,
-                            freamEditor, *sounds,   *music,       settings};
+        return match::Hosts{window,  floatMenu, shieldWindow, versionDialog, freamEditor,
+                            *sounds, *music,    settings,     commDialog,    linkPort};
     }
 };

@@ -178,8 +178,11 @@ TEST_F(SerialPortTest, WhatIsNoLineIsRefusedAndThenEveryCallFails) {
     std::filesystem::remove_all(folder);
 }
 
-TEST_F(SerialPortTest, ClosingTwiceIsHarmless) {
+// The link's last message goes out just before the port closes; the other end still reads it.
+TEST_F(SerialPortTest, WhatWasSentBeforeClosingStillArrivesAndClosingTwiceIsHarmless) {
+    EXPECT_EQ(port_.Send("QUIT", 4), 4u);
     port_.Close();
+    EXPECT_EQ(ReceiveAtMaster(4), "QUIT");
     port_.Close();
     EXPECT_FALSE(port_.IsOpen());
     EXPECT_EQ(port_.Send("x", 1), 0u);
