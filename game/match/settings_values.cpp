@@ -21,7 +21,8 @@ void KeepWithin(Number &value, Number lowest, Number highest, Number fallback) {
 SettingsValues WithinRange(SettingsValues values) {
     const SettingsValues defaults;
     KeepWithin(values.modelMode, TZ_MODEL_WIRE, TZ_MODEL_GOURAUD, defaults.modelMode);
-    KeepWithin(values.commPort, 1, 3, defaults.commPort);
+    // The menu offers ports 1 to 3; the settings file may name any other (COM10 is /dev/ttyS9).
+    KeepWithin(values.commPort, 1, INT32_MAX, defaults.commPort);
     KeepWithin(values.viewMode, battle::kTopView, battle::kSideView, defaults.viewMode);
     KeepWithin(values.levelReached, 1, kLevels, defaults.levelReached);
     for (int32_t &score : values.highScore) KeepWithin(score, 0, INT32_MAX, 0);

@@ -74,12 +74,13 @@ TEST_F(SettingsTest, WhatIsLeftAtCloseComesBackAtTheNextStart) {
 
 TEST_F(SettingsTest, AFileReadsIntoTheGameAsItsValuesSay) {
     WriteFile(
-        "[morvex infor]\nshowcmd=7\nshield=0\nshieldx=40\nshieldy=50\n"
+        "[morvex infor]\nshowcmd=7\nshield=0\nshieldx=40\nshieldy=50\ncomm=10\n"
         "level1fream=ロボットロボットロボットロボット\nlevel2fream=\xE2\x98\x83\n"
         "level3fream=\xFF\xFE\n");
     Restart();
     EXPECT_TRUE(hosts.window.minimized);
     EXPECT_FALSE(hosts.shieldWindow.open);
+    EXPECT_EQ(window->commPort, 10);
     // Nine characters of two bytes each fit the 19 bytes of a name.
     EXPECT_EQ(window->highName[0], "ロボットロボットロ");
     // Shift_JIS has no snowman, and the third is not text at all.
