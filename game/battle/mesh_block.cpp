@@ -3,30 +3,18 @@
 
 #include <cstring>
 
+#include "little_endian.h"
+
 namespace battle {
 namespace {
 
 constexpr int32_t kMostVertices = TZ_MAX_VERTICES, kMostPlanes = TZ_MAX_PLANES;
 constexpr int32_t kMostMaterials = TZ_MAX_MATERIALS, kFewestCorners = 3, kMostCorners = 8;
 
-class BlockWriter {
+class BlockWriter : public LittleEndianWriter<BlockWriter> {
   public:
     explicit BlockWriter(std::FILE *file) : file_(file) {}
     void Byte(uint8_t value) { ok_ = ok_ && std::fputc(value, file_) != EOF; }
-    void Int(int32_t value) {
-        auto bits = static_cast<uint32_t>(value);
-        for (int i = 0; i < 4; ++i) Byte(static_cast<uint8_t>(bits >> (8 * i)));
-    }
-    void Float(float value) {
-        int32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        Int(bits);
-    }
-    void Vector(const Vector3 &v) {
-        Float(v.x);
-        Float(v.y);
-        Float(v.z);
-    }
     bool Ok() const { return ok_; }
 
   private:
@@ -35,28 +23,13 @@ class BlockWriter {
 };
 
 // Reads fields until the file runs short; after that every read gives zero and Ok() is false.
-class BlockReader {
+class BlockReader : public LittleEndianReader<BlockReader> {
   public:
     explicit BlockReader(std::FILE *file) : file_(file) {}
     uint8_t Byte() {
         int value = ok_ ? std::fgetc(file_) : EOF;
         ok_ = value != EOF;
         return ok_ ? static_cast<uint8_t>(value) : 0;
-    }
-    int32_t Int() {
-        uint32_t bits = 0;
-        for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(Byte()) << (8 * i);
-        return static_cast<int32_t>(bits);
-    }
-    float Float() {
-        int32_t bits = Int();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    Vector3 Vector() {
-        float x = Float(), y = Float();
-        return Vector3{x, y, Float()};
     }
     bool Ok() const { return ok_; }
 

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <utility>
 
+#include "battle/little_endian.h"
+
 namespace versus {
 namespace {
 
@@ -15,23 +17,9 @@ constexpr size_t kRecordBlock = 0, kCornerBlock = kMeshBlocks - 1;
 // A mesh whose shading vectors were never computed sends upright ones, as a frame file keeps it.
 constexpr Vector3 kUpright{0, 0, 1};
 
-class WireWriter {
+class WireWriter : public battle::LittleEndianWriter<WireWriter> {
   public:
     void Byte(uint8_t value) { bytes_.push_back(value); }
-    void Int(int32_t value) {
-        auto bits = static_cast<uint32_t>(value);
-        for (int i = 0; i < 4; ++i) Byte(static_cast<uint8_t>(bits >> (8 * i)));
-    }
-    void Float(float value) {
-        int32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        Int(bits);
-    }
-    void Vector(const Vector3 &v) {
-        Float(v.x);
-        Float(v.y);
-        Float(v.z);
-    }
     Bytes Take() { return std::move(bytes_); }
 
   private:
@@ -39,25 +27,10 @@ class WireWriter {
 };
 
 // Reads the fields of a block that arrived whole; the counts that sized the block bound the reads.
-class WireReader {
+class WireReader : public battle::LittleEndianReader<WireReader> {
   public:
     explicit WireReader(const Bytes &bytes) : bytes_(bytes) {}
     uint8_t Byte() { return bytes_[at_++]; }
-    int32_t Int() {
-        uint32_t bits = 0;
-        for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(Byte()) << (8 * i);
-        return static_cast<int32_t>(bits);
-    }
-    float Float() {
-        int32_t bits = Int();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    Vector3 Vector() {
-        float x = Float(), y = Float();
-        return Vector3{x, y, Float()};
-    }
 
   private:
     const Bytes &bytes_;
