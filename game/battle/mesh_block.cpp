@@ -1,7 +1,6 @@
 // Mesh blocks in the fixed 32-bit layout: pointers written as zero, everything else field by field.
 #include "mesh_block.h"
 
-#include <cstring>
 
 #include "little_endian.h"
 
@@ -37,13 +36,6 @@ class BlockReader : public LittleEndianReader<BlockReader> {
     std::FILE *file_;
     bool ok_ = true;
 };
-
-template <typename T>
-T *AllocateZeroed(int32_t count) {
-    auto *block = static_cast<T *>(TzAlloc(static_cast<int32_t>(sizeof(T)) * count));
-    if (block != nullptr) std::memset(static_cast<void *>(block), 0, sizeof(T) * count);
-    return block;
-}
 
 bool InRange(int32_t value, int32_t lowest, int32_t highest) {
     return value >= lowest && value <= highest;

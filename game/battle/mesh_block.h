@@ -3,10 +3,20 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 
 #include "trazel.h"
 
 namespace battle {
+
+// count zeroed elements of T in the engine's tracked memory, which FreeObjectData releases; null
+// when the engine refuses the block.
+template <typename T>
+T *AllocateZeroed(int32_t count) {
+    auto *block = static_cast<T *>(TzAlloc(static_cast<int32_t>(sizeof(T)) * count));
+    if (block != nullptr) std::memset(static_cast<void *>(block), 0, sizeof(T) * count);
+    return block;
+}
 
 // Writes mesh as one block, field by field, little-endian; false when the file refused a write.
 bool WriteMesh(std::FILE *file, const ObjectData &mesh);

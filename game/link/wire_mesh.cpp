@@ -3,11 +3,11 @@
 #include "wire_mesh.h"
 
 #include <cmath>
-#include <cstring>
 #include <iterator>
 #include <utility>
 
 #include "battle/little_endian.h"
+#include "battle/mesh_block.h"
 
 namespace versus {
 namespace {
@@ -99,13 +99,6 @@ bool IsFinite(const Vector3 &v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
-template <typename T>
-T *AllocateZeroed(int32_t count) {
-    auto *block = static_cast<T *>(TzAlloc(static_cast<int32_t>(sizeof(T)) * count));
-    if (block != nullptr) std::memset(static_cast<void *>(block), 0, sizeof(T) * count);
-    return block;
-}
-
 // The other's counts and radius, and room for its arrays.
 bool TakeRecord(const Bytes &block, ObjectData &mesh) {
     WireReader in(block);
@@ -122,10 +115,10 @@ bool TakeRecord(const Bytes &block, ObjectData &mesh) {
     mesh.plnNum = planes;
     mesh.materialNum = materials;
     mesh.radius = radius;
-    mesh.shadingVector = AllocateZeroed<Vector3>(points);
-    mesh.pnt = AllocateZeroed<Vector3>(points);
-    mesh.pln = AllocateZeroed<PlaneData>(planes);
-    mesh.material = AllocateZeroed<MaterialData>(materials);
+    mesh.shadingVector = battle::AllocateZeroed<Vector3>(points);
+    mesh.pnt = battle::AllocateZeroed<Vector3>(points);
+    mesh.pln = battle::AllocateZeroed<PlaneData>(planes);
+    mesh.material = battle::AllocateZeroed<MaterialData>(materials);
     return mesh.shadingVector != nullptr && mesh.pnt != nullptr && mesh.pln != nullptr &&
            mesh.material != nullptr;
 }
@@ -180,7 +173,7 @@ bool TakeMaterials(const Bytes &block, ObjectData &mesh) {
 }
 
 bool TakeCorners(const Bytes &block, const ObjectData &mesh, PlaneData &plane) {
-    plane.pnt = AllocateZeroed<int32_t>(plane.pntNum);
+    plane.pnt = battle::AllocateZeroed<int32_t>(plane.pntNum);
     if (plane.pnt == nullptr) return false;
     WireReader in(block);
     for (int32_t c = 0; c < plane.pntNum; ++c) {
