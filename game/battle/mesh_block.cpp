@@ -1,7 +1,6 @@
 // Mesh blocks in the fixed 32-bit layout: pointers written as zero, everything else field by field.
 #include "mesh_block.h"
 
-
 #include "little_endian.h"
 
 namespace battle {
