@@ -2,6 +2,7 @@
 // generator's sequence.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 
 #include "battle/geometry.h"
@@ -54,6 +55,28 @@ TEST_F(GeometryTest, NoHeadingMeansNoMove) {
 TEST_F(GeometryTest, DistanceIsEuclidean) {
     EXPECT_EQ(Distance({1, 1}, {4, 5}), 5.0f);
     EXPECT_EQ(Distance({1, 1}, {1, 1}), 0.0f);
+}
+
+// Two linked PCs agree only while their maths agree bit for bit. A C library whose sine or arc
+// tangent rounds one value differently would split a versus match: these sums catch that.
+uint32_t Fnv1a(uint32_t hash, uint32_t value) {
+    for (int i = 0; i < 4; ++i) hash = (hash ^ ((value >> (8 * i)) & 0xFF)) * 16777619u;
+    return hash;
+}
+
+TEST_F(GeometryTest, TheAngleTablesAndHeadingsGiveTheCommittedChecksums) {
+    uint32_t tables = 2166136261u;
+    for (int32_t angle = 0; angle < 4096; ++angle) {
+        tables = Fnv1a(tables, std::bit_cast<uint32_t>(FSin(angle)));
+        tables = Fnv1a(tables, std::bit_cast<uint32_t>(FCos(angle)));
+    }
+    uint32_t headings = 2166136261u;
+    for (float x = -1000.0f; x <= 1000.0f; x += 7.25f) {
+        for (float y = -1000.0f; y <= 1000.0f; y += 13.5f)
+            headings = Fnv1a(headings, static_cast<uint32_t>(HeadingTo({0.5f, -0.25f}, {x, y})));
+    }
+    EXPECT_EQ(tables, 2047168375u);
+    EXPECT_EQ(headings, 3682973883u);
 }
 
 TEST(RandomSequence, StartsFromStateOneAndRepeatsAfterReseeding) {
