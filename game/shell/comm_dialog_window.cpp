@@ -72,7 +72,9 @@ void CommDialogWindow::Destroy() {
 
 bool CommDialogWindow::StartTimer(uint32_t milliseconds) {
     StopTimer();
-    timer_ = g_timeout_add(milliseconds, OnTick, this);
+    // Below repaints and input: a tick waits up to 100 ms for the line, so a timer of the default
+    // priority would be due again at once and keep the dialog from ever repainting.
+    timer_ = g_timeout_add_full(G_PRIORITY_LOW, milliseconds, OnTick, this, nullptr);
     return timer_ != 0;
 }
 

@@ -40,6 +40,8 @@ start_copy() {
 
 on() { DISPLAY=$1 "${@:2}"; }
 shot() { on "$1" import -window root "$work/$2.png"; echo "$work/$2.png"; }
+# Keeps the last screenshot called $2 for people to look at, when MORVEX_E2E_SHOTS names a folder.
+keep() { [ -z "${MORVEX_E2E_SHOTS:-}" ] || cp "$work/$2.png" "$MORVEX_E2E_SHOTS/versus-$1.png"; }
 window_of() { on "$1" xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1; }
 # Menu items by their mnemonics, with the pointer over the game window.
 keys() { on "$1" xdotool mousemove --sync 320 300 key --delay 300 "${@:2}"; }
@@ -59,6 +61,17 @@ round_one_on() {
 }
 box_on() { [ -n "$(window_of "$1" '^Morvexゲーム$')" ]; }
 waiting_on() { [ -n "$(window_of "$1" '^対戦モード$')" ]; }
+# The versus dialog on $1 shows its status: dark text in the part above the cancel button.
+status_on() {
+  local dialog dx dy dwidth dheight picture count
+  dialog=$(window_of "$1" '^対戦モード$')
+  [ -n "$dialog" ] || return 1
+  read -r dx dy dwidth dheight < <(on "$1" xdotool getwindowgeometry --shell "$dialog" |
+    awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}')
+  picture=$(shot "$1" dialog)
+  read -r count _ _ < <("$PICTURE_PROBE" find "$picture" "$dx" "$dy" "$dwidth" $((dheight / 2)) dark)
+  [ "$count" -gt 100 ]
+}
 # Dismisses the message box on display $1 and waits for the title.
 back_to_title() {
   local box bx by bwidth bheight
@@ -76,9 +89,13 @@ link_up() {
   keys "$2" alt+l t
   keys "$1" alt+f s
   wait_until 20 waiting_on "$1" || fail "no versus dialog on $1"
+  wait_until 20 status_on "$1" || fail "the versus dialog on $1 shows no status"
+  keep "dialog" dialog
   keys "$2" alt+f s
   wait_until 60 round_one_on "$1" || fail "no round 1 on $1"
+  keep "round1-first" round
   wait_until 60 round_one_on "$2" || fail "no round 1 on $2"
+  keep "round1-second" round
 }
 
 start_line
