@@ -22,7 +22,7 @@ namespace {
 // Long enough for a PC across the internet to answer, short enough that a player whose
 // partner has not started yet soon finds this PC waiting for the call instead.
 constexpr uint32_t kConnectTimeout = 3000;
-// How long closing waits for the other end to have read the last bytes.
+// How long closing waits for the other end to close its side too.
 constexpr uint32_t kLongestGoodbye = 300;
 
 struct HostAndPort {
