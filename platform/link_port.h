@@ -15,10 +15,12 @@ class LinkPort {
     static constexpr int32_t kDeadLine = -1;
 
     virtual ~LinkPort() = default;
-    // Opens the device and sets it up alike on both PCs (19200 bit/s, raw bytes: 8 data bits, no
-    // parity, one stop bit, no flow control), dropping whatever waited in it. False when it
-    // cannot be opened; every later call then fails and nothing ever arrives.
+    // Opens the device and sets it up alike on both PCs (a serial line at 19200 bit/s, raw bytes:
+    // 8 data bits, no parity, one stop bit, no flow control), dropping whatever waited in it.
+    // False when it cannot be opened; every later call then fails and nothing ever arrives.
     virtual bool Open(const std::string &device) = 0;
+    // Why the last Open failed, in words for the player; empty when there is nothing to tell.
+    virtual std::string OpenProblem() const { return {}; }
     virtual bool IsOpen() const = 0;
     // How long ReadAvailable waits for a first byte, and Send for room to write, in
     // milliseconds; 0 reads what has arrived and writes without a time-out.

@@ -1,6 +1,8 @@
 // The serial line through termios: raw 8N1 bytes at 19200 bit/s, every wait bounded by poll.
 #include "serial_port.h"
 
+#include "deadline_wait.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -10,36 +12,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <thread>
 
 namespace platform {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-constexpr Clock::time_point kNoDeadline = Clock::time_point::max();
-
-Clock::time_point DeadlineAfter(uint32_t milliseconds) {
-    return Clock::now() + std::chrono::milliseconds(milliseconds);
-}
-
-int MillisecondsUntil(Clock::time_point end) {
-    if (end == kNoDeadline) return -1;
-    auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
-    return static_cast<int>(std::clamp<decltype(left)>(left, 0, INT_MAX));
-}
-
-// What poll saw on the descriptor by the deadline; 0 when time ran out. A signal neither cuts
-// the wait short nor stretches it.
-short WaitUntil(int descriptor, short events, Clock::time_point end) {
-    pollfd entry{descriptor, events, 0};
-    for (;;) {
-        int ready = poll(&entry, 1, MillisecondsUntil(end));
-        if (ready > 0) return entry.revents;
-        if (ready == 0) return 0;
-        if (errno != EINTR) return POLLERR;
-    }
-}
 
 // Both PCs set their lines alike: raw 8N1 at 19200 bit/s, no flow control, modem lines
 // ignored. A pseudo-terminal keeps only what it has use for, so a refusal is not an error.
@@ -58,9 +34,9 @@ void SetRawLine(int descriptor, termios settings) {
 // bit/s; a line that does not drain is given up on after a short while.
 void LetQueuedBytesLeave(int descriptor) {
     constexpr uint32_t kLongestDrain = 500;
-    Clock::time_point end = DeadlineAfter(kLongestDrain);
+    WaitClock::time_point end = DeadlineAfter(kLongestDrain);
     int queued = 0;
-    while (ioctl(descriptor, TIOCOUTQ, &queued) == 0 && queued > 0 && Clock::now() < end)
+    while (ioctl(descriptor, TIOCOUTQ, &queued) == 0 && queued > 0 && WaitClock::now() < end)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
@@ -97,7 +73,7 @@ void SerialPort::SetTimeouts(uint32_t readMilliseconds, uint32_t writeMillisecon
 size_t SerialPort::Send(const void *bytes, size_t count) {
     if (!IsOpen()) return 0;
     const auto *first = static_cast<const unsigned char *>(bytes);
-    Clock::time_point end = writeTimeout_ == 0 ? kNoDeadline : DeadlineAfter(writeTimeout_);
+    WaitClock::time_point end = writeTimeout_ == 0 ? kNoDeadline : DeadlineAfter(writeTimeout_);
     size_t sent = 0;
     while (sent < count) {
         ssize_t written = write(descriptor_, first + sent, count - sent);
