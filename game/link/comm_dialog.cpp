@@ -55,7 +55,11 @@ void TCommDlg::OnTimer() {
 // Calls once: an answer within the read's time-out makes this PC the calling side; anything else
 // leaves it waiting to be called, without calling again.
 void TCommDlg::Call() {
-    OpenPort(device);
+    if (!OpenPort(device)) {
+        host_.StopTimer();
+        Fail();
+        return;
+    }
     Send(kCall, kCallBytes);
     char answer[kAnswerBytes] = {};
     ReadAvailable(answer, sizeof answer);

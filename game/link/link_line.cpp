@@ -7,9 +7,12 @@ namespace versus {
 
 LinkLine::LinkLine(platform::LinkPort &port, CommDialogHost &host) : port_(port), host_(host) {}
 
-void LinkLine::OpenPort(const std::string &device) {
-    port_.Open(device);
+bool LinkLine::OpenPort(const std::string &device) {
+    bool opened = port_.Open(device);
     SetTimeouts(kHandshakeTimeoutMilliseconds, kHandshakeTimeoutMilliseconds);
+    std::string problem = opened ? std::string() : port_.OpenProblem();
+    if (!problem.empty()) ShowError(problem.c_str());
+    return problem.empty();
 }
 
 void LinkLine::SetTimeouts(uint32_t readMilliseconds, uint32_t writeMilliseconds) {

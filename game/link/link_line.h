@@ -33,9 +33,11 @@ class LinkLine {
     LinkLine &operator=(const LinkLine &) = delete;
     virtual ~LinkLine() = default;
 
-    // Opens device and sets the handshake's time-outs. A port that will not open is not
-    // reported: nothing ever arrives on it, and the dialog waits until it is cancelled.
-    void OpenPort(const std::string &device);
+    // Opens device and sets the handshake's time-outs. A serial port that will not open is not
+    // reported: nothing ever arrives on it, and the dialog waits until it is cancelled. A port
+    // that says why it did not open (a network address that cannot be used) is reported, and
+    // false returned.
+    bool OpenPort(const std::string &device);
     void SetTimeouts(uint32_t readMilliseconds, uint32_t writeMilliseconds);
     // Sends count bytes, or with count 0 the characters of the zero-terminated text bytes; the
     // number written.

@@ -10,7 +10,7 @@
 #include "game_session.h"
 #include "game_window_host.h"
 #include "platform/mixer_audio.h"
-#include "platform/serial_port.h"
+#include "platform/device_port.h"
 #include "platform/settings_file.h"
 #include "sdi_dec_frame.h"
 #include "shield_window.h"
@@ -46,7 +46,7 @@ class TMorvexApp : public GameSession {
     platform::MixerSoundEffects sounds_{audio_};
     platform::MixerMusic music_{audio_};
     platform::SettingsFile settings_;
-    platform::SerialPort linkPort_;
+    platform::DevicePort linkPort_;
     std::unique_ptr<TSDIDecFrame> frame_;
     std::unique_ptr<GameWindowHost> windowHost_;
     std::unique_ptr<FloatMenuWindow> floatMenu_;

@@ -112,6 +112,16 @@ TEST_F(CommDialogTest, AReplyThatIsNoAnswerLeavesTheCallerWaitingUntilCancelled)
     EXPECT_FALSE(host.open);
 }
 
+TEST_F(CommDialogTest, APortThatSaysWhyItWillNotOpenEndsTheDialogWithThat) {
+    port.openProblem = "ホスト nowhere が見つかりません。";
+    Run();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, port.openProblem);
+    EXPECT_EQ(pc->result, kLinkFailed);
+    EXPECT_FALSE(host.open);
+    EXPECT_EQ(port.sent, "");
+}
+
 TEST_F(CommDialogTest, WithoutATimerTheDialogSaysSoAndCallsNobody) {
     host.timerFails = true;
     Run();

@@ -30,10 +30,10 @@ void ScriptedPort::Arrive(uint32_t afterOpen, std::string_view bytes) {
 // Opening drops whatever waited on the line, as the serial port does.
 bool ScriptedPort::Open(const std::string &device) {
     openedDevice = device;
-    open_ = true;
+    open_ = openProblem.empty();
     openedAt_ = now_;
     arrived_.clear();
-    return true;
+    return open_;
 }
 
 size_t ScriptedPort::Send(const void *bytes, size_t count) {

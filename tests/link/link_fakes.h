@@ -74,8 +74,12 @@ class ScriptedPort : public platform::LinkPort {
     bool WaitReadable(uint32_t milliseconds) override;
     void Close() override { open_ = false; }
 
+    std::string OpenProblem() const override { return open_ ? std::string() : openProblem; }
+
     std::string openedDevice;
     std::string sent;
+    // Not empty: the port will not open, and says this.
+    std::string openProblem;
 
   private:
     struct Chunk {
