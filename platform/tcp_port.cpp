@@ -25,11 +25,6 @@ constexpr uint32_t kConnectTimeout = 3000;
 // How long closing waits for the other end to close its side too.
 constexpr uint32_t kLongestGoodbye = 300;
 
-struct HostAndPort {
-    std::string host;
-    uint16_t port;
-};
-
 std::optional<uint16_t> PortNumber(std::string_view text) {
     uint32_t number = 0;
     const char *end = text.data() + text.size();
@@ -38,24 +33,10 @@ std::optional<uint16_t> PortNumber(std::string_view text) {
     return static_cast<uint16_t>(number);
 }
 
-// Splits at the last colon, so that a bare IPv6 address keeps its own colons.
-std::optional<HostAndPort> SplitDevice(std::string_view device) {
-    if (!device.starts_with(TcpPort::kDevicePrefix)) return std::nullopt;
-    device.remove_prefix(TcpPort::kDevicePrefix.size());
-    size_t colon = device.rfind(':');
-    if (colon == std::string_view::npos) return std::nullopt;
-    std::string_view host = device.substr(0, colon);
-    if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
-        host = host.substr(1, host.size() - 2);
-    std::optional<uint16_t> port = PortNumber(device.substr(colon + 1));
-    if (host.empty() || !port) return std::nullopt;
-    return HostAndPort{std::string(host), *port};
-}
-
 using AddressList = std::unique_ptr<addrinfo, decltype(&freeaddrinfo)>;
 
 // The host's addresses; none, and the resolver's error code, when it has none.
-AddressList Resolve(const HostAndPort &address, int &error) {
+AddressList Resolve(const NetworkAddress &address, int &error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -160,6 +141,20 @@ void FinishSending(int descriptor) {
 
 }  // namespace
 
+// Splits at the last colon, so that a bare IPv6 address keeps its own colons.
+std::optional<NetworkAddress> ParseNetworkDevice(std::string_view device) {
+    if (!device.starts_with(TcpPort::kDevicePrefix)) return std::nullopt;
+    device.remove_prefix(TcpPort::kDevicePrefix.size());
+    size_t colon = device.rfind(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    std::string_view host = device.substr(0, colon);
+    if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
+        host = host.substr(1, host.size() - 2);
+    std::optional<uint16_t> port = PortNumber(device.substr(colon + 1));
+    if (host.empty() || !port) return std::nullopt;
+    return NetworkAddress{std::string(host), *port};
+}
+
 TcpPort::~TcpPort() {
     Close();
 }
@@ -167,7 +162,7 @@ TcpPort::~TcpPort() {
 bool TcpPort::Open(const std::string &device) {
     Close();
     problem_.clear();
-    std::optional<HostAndPort> address = SplitDevice(device);
+    std::optional<NetworkAddress> address = ParseNetworkDevice(device);
     if (!address) {
         problem_ =
             "ネットワークのアドレスは tcp:ホスト:ポート の形で書いてください。(" + device + ")";

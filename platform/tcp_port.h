@@ -2,6 +2,8 @@
 // other one, or, when nobody answers there yet, waits on PORT for the other one to call.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,14 @@
 #include "platform/link_port.h"
 
 namespace platform {
+
+struct NetworkAddress {
+    std::string host;  // a name, or an IPv4 or IPv6 address without brackets
+    uint16_t port;
+};
+
+// HOST and PORT of a device tcp:HOST:PORT (PORT 1..65535); nothing when device is not one.
+std::optional<NetworkAddress> ParseNetworkDevice(std::string_view device);
 
 class TcpPort final : public LinkPort {
   public:

@@ -17,7 +17,11 @@ bool IsModelCommand(int32_t command) {
 }
 
 bool IsPortCommand(int32_t command) {
-    return command >= kPort1Command && command < kPort1Command + 3;
+    return (command >= kPort1Command && command < kPort1Command + 3) || command == kNetworkCommand;
+}
+
+int32_t PortOf(int32_t command) {
+    return command == kNetworkCommand ? kNetworkPort : command - kPort1Command + 1;
 }
 
 int32_t ViewModeOf(int32_t command) {
@@ -48,7 +52,7 @@ CommandState TMainFrm::QueryCommand(int32_t command) const {
         state.checked = GetModelMode() == command - kWireFrameCommand;
     } else if (IsPortCommand(command)) {
         state.enabled = !roundRunning;
-        state.checked = commPort == command - kPort1Command + 1;
+        state.checked = commPort == PortOf(command);
     } else {
         switch (command) {
             case kTopViewCommand:
@@ -112,7 +116,8 @@ void TMainFrm::RunCommand(int32_t command) {
         return;
     }
     if (IsPortCommand(command)) {
-        commPort = command - kPort1Command + 1;
+        if (command == kNetworkCommand && !AskNetworkAddress()) return;
+        commPort = PortOf(command);
         return;
     }
     switch (command) {

@@ -25,7 +25,8 @@ enum CommandId : int32_t {
     kPaletteDisplayCommand = 145,  // the 256-colour display, from the next start
     kSoundEffectsCommand = 151,
     kMusicCommand = 152,
-    kPort1Command = 161,  // ...163 for port 3
+    kPort1Command = 161,    // ...163 for port 3
+    kNetworkCommand = 164,  // the network line, after asking for the other PC's address
     kVersionCommand = 191,
     kStartButton = 20001,
     kGunButton = 20002,

@@ -86,6 +86,7 @@ void TMainFrm::ApplySettings(const SettingsValues &values) {
     for (battle::TFream *fream : {myFream.get(), enemyFream.get(), thirdFream.get()})
         fream->soundOn = waveOn ? 1 : 0;
     commPort = settings.commPort;
+    networkAddress = settings.networkAddress;
     stage->viewMode = settings.viewMode;
     levelReached = settings.levelReached;
     highScore = settings.highScore;
@@ -102,6 +103,7 @@ SettingsValues TMainFrm::CurrentSettings() const {
     values.midiOn = midiOn;
     values.waveOn = waveOn;
     values.commPort = commPort;
+    values.networkAddress = networkAddress;
     values.viewMode = stage->viewMode;
     values.levelReached = levelReached;
     values.highScore = highScore;

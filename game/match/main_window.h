@@ -156,6 +156,8 @@ class TMainFrm {
     bool freamDirty = false;
     ClientPoint mousePoint;
     int32_t commPort = 1;
+    // The other PC's HOST:PORT, for the network line.
+    std::string networkAddress;
     // The display format for the next start: 8-bit palette colours or true colour.
     bool paletteDisplayNext = false;
     std::unique_ptr<TInforDlg> shieldWindow;
@@ -204,6 +206,12 @@ class TMainFrm {
     void LeaveLink();
     void FinishVersusMatch();
     void AppendVersusLog();
+    // The device of the chosen port: the network address, the port's device named in the
+    // settings file, or the system's name of the serial port.
+    std::string PortDevice() const;
+    // Asks for the other PC's network address, offering the last one; false when the player
+    // cancelled or the answer is no address.
+    bool AskNetworkAddress();
     void ScoreWonRound();
     void EndingEvents();
     void AimEndingCamera();

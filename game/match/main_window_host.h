@@ -59,6 +59,11 @@ class MainWindowHost {
     virtual std::string OpenDocument(const std::string &path) = 0;
     // A modal file dialog; the path chosen, or nothing when it was cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialog &dialog) = 0;
+    // A modal dialog with prompt above a one-line entry that starts with initial; the text
+    // entered, or nothing when it was cancelled.
+    virtual std::optional<std::string> AskText(const std::string &caption,
+                                               const std::string &prompt,
+                                               const std::string &initial) = 0;
     // The window handle the engine names as the owner of its messages.
     virtual void *EngineOwner() = 0;
 };

@@ -21,8 +21,9 @@ void KeepWithin(Number &value, Number lowest, Number highest, Number fallback) {
 SettingsValues WithinRange(SettingsValues values) {
     const SettingsValues defaults;
     KeepWithin(values.modelMode, TZ_MODEL_WIRE, TZ_MODEL_GOURAUD, defaults.modelMode);
-    // The menu offers ports 1 to 3; the settings file may name any other (COM10 is /dev/ttyS9).
-    KeepWithin(values.commPort, 1, INT32_MAX, defaults.commPort);
+    // The menu offers ports 1 to 3 and the network; the settings file may name any other serial
+    // port (COM10 is /dev/ttyS9).
+    KeepWithin(values.commPort, kNetworkPort, INT32_MAX, defaults.commPort);
     KeepWithin(values.viewMode, battle::kTopView, battle::kSideView, defaults.viewMode);
     KeepWithin(values.levelReached, 1, kLevels, defaults.levelReached);
     for (int32_t &score : values.highScore) KeepWithin(score, 0, INT32_MAX, 0);
@@ -52,6 +53,7 @@ SettingsValues ReadSettings(const platform::ProfileFile &file) {
         name = FittedName(text.value_or(name)).value_or(name);
     }
     values.paletteDisplay = read("palette256", 0) != 0;
+    values.networkAddress = file.Read(kSettingsSection, "netaddress").value_or("");
     return values;
 }
 
@@ -74,6 +76,7 @@ void WriteSettings(const SettingsValues &values, platform::ProfileFile &file) {
         file.Write(kSettingsSection, LevelKey(level, "fream"), values.highName[level - 1]);
     }
     write("palette256", values.paletteDisplay ? 1 : 0);
+    file.Write(kSettingsSection, "netaddress", values.networkAddress);
 }
 
 }  // namespace match

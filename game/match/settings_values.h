@@ -11,6 +11,9 @@
 
 namespace match {
 
+// The port number of the network line; the serial ports count from 1.
+inline constexpr int32_t kNetworkPort = 0;
+
 // The settings file's section for the game's keys.
 inline constexpr const char *kSettingsSection = "morvex infor";
 
@@ -28,7 +31,7 @@ struct SettingsValues {
     int32_t modelMode = TZ_MODEL_HALFTONE;
     bool midiOn = true;
     bool waveOn = true;
-    int32_t commPort = 1;
+    int32_t commPort = 1;  // kNetworkPort: the network line to networkAddress
     int32_t viewMode = battle::kMiddleView;
     int32_t levelReached = 4;
     std::array<int32_t, kLevels> highScore{};
@@ -36,6 +39,8 @@ struct SettingsValues {
                                               "MyFream", "MyFream", "MyFream", "MyFream"};
     // The engine draws in 8-bit palette colours (from the next start on).
     bool paletteDisplay = false;
+    // The other PC of a versus match over the network, as HOST:PORT.
+    std::string networkAddress;
 };
 
 // The values a settings file holds, each key missing or not a number taking its default; names

@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/tcp_port.h"
 
 namespace match {
 namespace {
@@ -16,11 +17,22 @@ constexpr char kStepToken = 'S';
 // Both PCs draw the same meteorites from the same sequence.
 constexpr uint32_t kRoundSeed = 1;
 
-std::string PortDevice(int32_t port, const platform::ProfileFile &settings) {
-    std::string key = "comm" + std::to_string(port) + "device";
-    std::optional<std::string> named = settings.Read(kSettingsSection, key);
-    if (named && !named->empty()) return *named;
-    return "/dev/ttyS" + std::to_string(port - 1);
+constexpr const char *kNetworkCaption = "ネットワーク対戦";
+constexpr const char *kNetworkPrompt =
+    "対戦相手のPCのアドレスとポート番号を「ホスト:ポート」の形で入力してください。\n"
+    "(例 192.168.1.20:5200)  先に対戦を始めた側がこのポートで相手を待ちます。";
+constexpr const char *kNotAnAddress =
+    "アドレスは「ホスト:ポート」の形で入力してください。\n"
+    "ポート番号は1から65535までです。";
+
+// The address as typed, without surrounding blanks or a device prefix.
+std::string BareAddress(std::string text) {
+    const char *blanks = " \t\r\n";
+    text.erase(0, text.find_first_not_of(blanks));
+    text.erase(text.find_last_not_of(blanks) + 1);
+    if (text.starts_with(platform::TcpPort::kDevicePrefix))
+        text.erase(0, platform::TcpPort::kDevicePrefix.size());
+    return text;
 }
 
 }  // namespace
@@ -40,7 +52,7 @@ std::string VersusLogLine(const std::tm &date, const std::string &ownName,
 bool TMainFrm::LinkUp() {
     gameState = kLinking;
     commDialog->portNumber = commPort;
-    commDialog->device = PortDevice(commPort, hosts_.settings.Load());
+    commDialog->device = PortDevice();
     commDialog->Run(myFream.get(), enemyFream.get(), &selectedLevel, &stage->viewMode, &versusMode);
     if (!IsLinked(versusMode)) {
         gameState = kTitle;
@@ -82,6 +94,30 @@ bool TMainFrm::ExchangeOrders() {
         loopRunning = false;
         return false;
     }
+    return true;
+}
+
+std::string TMainFrm::PortDevice() const {
+    if (commPort == kNetworkPort)
+        return std::string(platform::TcpPort::kDevicePrefix) + networkAddress;
+    std::string key = "comm" + std::to_string(commPort) + "device";
+    std::optional<std::string> named = hosts_.settings.Load().Read(kSettingsSection, key);
+    if (named && !named->empty()) return *named;
+    return "/dev/ttyS" + std::to_string(commPort - 1);
+}
+
+bool TMainFrm::AskNetworkAddress() {
+    std::optional<std::string> answer =
+        hosts_.window.AskText(kNetworkCaption, kNetworkPrompt, networkAddress);
+    if (!answer) return false;
+    std::string address = BareAddress(*answer);
+    std::string device = std::string(platform::TcpPort::kDevicePrefix) + address;
+    if (!platform::ParseNetworkDevice(device)) {
+        hosts_.window.ShowMessage(kNotAnAddress, kNetworkCaption, MessageIcon::Warning,
+                                  MessageButtons::Ok);
+        return false;
+    }
+    networkAddress = address;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "pointer_grab.h"
 #include "resources.h"
+#include "text_question.h"
 
 namespace shell {
 
@@ -152,6 +153,12 @@ std::string GameWindowHost::OpenDocument(const std::string &path) {
 
 std::optional<std::string> GameWindowHost::ChooseFile(const match::FileDialog &dialog) {
     return ChooseFileWithDialog(frame_, dialog);
+}
+
+std::optional<std::string> GameWindowHost::AskText(const std::string &caption,
+                                                   const std::string &prompt,
+                                                   const std::string &initial) {
+    return AskTextWithDialog(frame_, caption, prompt, initial);
 }
 
 void *GameWindowHost::EngineOwner() {

@@ -34,6 +34,8 @@ class GameWindowHost : public match::MainWindowHost {
     bool IsMinimized() override;
     std::string OpenDocument(const std::string &path) override;
     std::optional<std::string> ChooseFile(const match::FileDialog &dialog) override;
+    std::optional<std::string> AskText(const std::string &caption, const std::string &prompt,
+                                       const std::string &initial) override;
     void *EngineOwner() override;
 
   private:

@@ -68,6 +68,8 @@ constexpr MenuItem kPortMenu[] = {
     Check("1(&1)", match::kPort1Command),
     Check("2(&2)", match::kPort1Command + 1),
     Check("3(&3)", match::kPort1Command + 2),
+    kSeparator,
+    Check("ネットワーク(&N)...", match::kNetworkCommand),
 };
 
 constexpr MenuItem kOptionMenu[] = {

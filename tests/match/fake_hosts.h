@@ -53,6 +53,12 @@ class FakeWindowHost : public match::MainWindowHost {
         chosenFiles.erase(chosenFiles.begin());
         return chosen;
     }
+    // Answers with textAnswer (nothing: cancelled) and remembers the text offered.
+    std::optional<std::string> AskText(const std::string &, const std::string &,
+                                       const std::string &initial) override {
+        offeredTexts.push_back(initial);
+        return textAnswer;
+    }
     void *EngineOwner() override { return this; }
 
     struct Message {
@@ -77,6 +83,8 @@ class FakeWindowHost : public match::MainWindowHost {
     std::string documentFailure;  // empty: the viewer starts
     std::vector<match::FileDialog> fileDialogs;
     std::vector<std::optional<std::string>> chosenFiles;
+    std::vector<std::string> offeredTexts;
+    std::optional<std::string> textAnswer;
 };
 
 class FakeFloatMenuHost : public match::FloatMenuHost {

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, SettingsWithoutTheShieldWindowLeaveItClosed) {
 TEST_F(MainWindowTest, SettingsOutOfRangeTakeTheirDefaultsAndTheGameStillRuns) {
     SettingsValues settings;
     settings.modelMode = 999;
-    settings.commPort = 0;
+    settings.commPort = -1;
     settings.viewMode = 13;
     settings.levelReached = 9;
     settings.highScore[2] = -5;

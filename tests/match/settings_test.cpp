@@ -38,7 +38,7 @@ TEST_F(SettingsTest, AnAcceptedCloseWritesEveryKeyInItsOrder) {
     for (int level = 1; level <= kLevels; ++level)
         expected += "level" + std::to_string(level) + "score=0\nlevel" + std::to_string(level) +
                     "fream=MyFream\n";
-    EXPECT_EQ(FileText(), expected + "palette256=0\n");
+    EXPECT_EQ(FileText(), expected + "palette256=0\nnetaddress=\n");
 }
 
 TEST_F(SettingsTest, WhatIsLeftAtCloseComesBackAtTheNextStart) {
@@ -47,6 +47,8 @@ TEST_F(SettingsTest, WhatIsLeftAtCloseComesBackAtTheNextStart) {
     window->RunCommand(kSoundEffectsCommand);
     window->RunCommand(kMusicCommand);
     window->RunCommand(kPaletteDisplayCommand);
+    hosts.window.textAnswer = "[::1]:5200";
+    window->RunCommand(kNetworkCommand);
     hosts.shieldWindow.x = 500;
     hosts.shieldWindow.y = -20;
     window->levelReached = 6;
@@ -63,6 +65,8 @@ TEST_F(SettingsTest, WhatIsLeftAtCloseComesBackAtTheNextStart) {
     EXPECT_FALSE(window->waveOn || window->myFream->soundOn || window->thirdFream->soundOn);
     EXPECT_FALSE(window->midiOn);
     EXPECT_TRUE(window->QueryCommand(kPaletteDisplayCommand).checked);
+    EXPECT_TRUE(window->QueryCommand(kNetworkCommand).checked);
+    EXPECT_EQ(back.networkAddress, "[::1]:5200");
     EXPECT_EQ(back.shieldX, 500);
     EXPECT_EQ(back.shieldY, -20);
     EXPECT_EQ(back.levelReached, 6);

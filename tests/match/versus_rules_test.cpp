@@ -114,6 +114,34 @@ TEST_F(VersusRulesTest, StartingWithoutALinkRunsTheDialogOnThePortsDevice) {
     EXPECT_EQ(window->commDialog->device, "/dev/ttyS2");
 }
 
+TEST_F(VersusRulesTest, TheNetworkItemAsksForTheAddressAndKeepsTheLastGoodOne) {
+    window->versusMode = kVersusWanted;
+    struct Case {
+        std::optional<std::string> typed;
+        int32_t port;  // the port afterwards
+        std::string device;
+        size_t messages;
+    };
+    const Case cases[] = {
+        {std::nullopt, 1, "/dev/ttyS0", 0},  // cancelled: nothing changes
+        {" tcp:example.org:5200 ", kNetworkPort, "tcp:example.org:5200", 0},
+        {"example.org", kNetworkPort, "tcp:example.org:5200", 1},  // refused, the old one stays
+        {"192.168.1.20:70000", kNetworkPort, "tcp:example.org:5200", 2},
+        {"[fe80::1]:5201", kNetworkPort, "tcp:[fe80::1]:5201", 2},
+    };
+    for (const Case &c : cases) {
+        hosts.window.textAnswer = c.typed;
+        window->RunCommand(kNetworkCommand);
+        window->StartRound();
+        EXPECT_EQ(window->commPort, c.port) << c.typed.value_or("cancelled");
+        EXPECT_EQ(window->commDialog->device, c.device) << c.typed.value_or("cancelled");
+        EXPECT_EQ(hosts.window.messages.size(), c.messages) << c.typed.value_or("cancelled");
+    }
+    EXPECT_EQ(hosts.window.offeredTexts.back(), "example.org:5200");
+    EXPECT_TRUE(window->QueryCommand(kNetworkCommand).checked);
+    EXPECT_FALSE(window->QueryCommand(kPort1Command).checked);
+}
+
 TEST_F(VersusRulesTest, ALinkedRoundStartsWithTheTokensAndEveryStepSwapsOrders) {
     window->versusMode = kLinkedAnswering;
     StartRoundInLoop();
