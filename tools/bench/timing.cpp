@@ -18,6 +18,14 @@ double Median(std::vector<double> values) {
     return (values[middle - 1] + values[middle]) / 2;
 }
 
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    double rank = std::ceil(fraction * static_cast<double>(values.size()));
+    size_t index = static_cast<size_t>(std::clamp(rank, 1.0, double(values.size()))) - 1;
+    return values[index];
+}
+
 double TimeOnce(const std::function<void()> &work) {
     double start = NowMilliseconds();
     work();

@@ -1,4 +1,5 @@
-// Timing helpers: a monotonic clock in milliseconds, medians, and how many frames make a run.
+// Timing helpers: a monotonic clock in milliseconds, medians and percentiles, and how many frames
+// make a run.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,9 @@ double NowMilliseconds();
 
 // The median of the values (the mean of the middle two for an even count); 0 for none.
 double Median(std::vector<double> values);
+
+// The smallest value that at least fraction (0..1) of the values do not exceed; 0 for none.
+double Percentile(std::vector<double> values, double fraction);
 
 // Milliseconds one call of work takes.
 double TimeOnce(const std::function<void()> &work);
