@@ -1,10 +1,13 @@
 // Zero drift: two copies of the game, each in a process of its own as on two PCs, linked through
-// two pseudo-terminals joined back to back, play whole versus matches with scripted orders on both
-// sides. After every step both hold the same robots, projectiles, shields, obstacles and scores;
-// both end the match in the same step, with mirrored results and one log line each.
+// two pseudo-terminals joined back to back or over the network, play whole versus matches with
+// scripted orders on both sides. After every step both hold the same robots, projectiles, shields,
+// obstacles and scores; both end the match in the same step, with mirrored results and one log line
+// each.
+#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -23,7 +26,7 @@
 #include "fake_hosts.h"
 #include "fight_recorder.h"
 #include "platform/clock.h"
-#include "platform/serial_port.h"
+#include "platform/device_port.h"
 
 using namespace match;
 
@@ -34,10 +37,15 @@ class TickingCommHost : public versus::CommDialogHost {
   public:
     uint32_t NowMilliseconds() override { return platform::NowMilliseconds(); }
     void Open() override { open = true; }
+    // Writes a byte to waitingSignal once the dialog waits for a call.
     void RunModal() override {
         while (open && timerRunning) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             dialog->OnTimer();
+            if (dialog->state == versus::kWaiting && waitingSignal >= 0) {
+                EXPECT_EQ(write(waitingSignal, "w", 1), 1);
+                waitingSignal = -1;
+            }
         }
     }
     void Close() override { open = timerRunning = false; }
@@ -51,12 +59,14 @@ class TickingCommHost : public versus::CommDialogHost {
     }
 
     versus::TCommDlg *dialog = nullptr;
+    int waitingSignal = -1;
     bool open = false, timerRunning = false;
     std::vector<std::string> messages;
 };
 
 struct Side {
     std::string name, device, frameFile;
+    int waitingSignal;
     int32_t level;
     uint32_t seed;  // each PC's generator starts elsewhere; the rounds reseed both alike
 };
@@ -116,8 +126,9 @@ void PlaySide(const Side &side, const std::string &folder) {
     battle::SetModelLibraryPath(MORVEX_DATA "/morvex.m3d");
     battle::SeedRandom(side.seed);
     FakeHosts fakes;
-    platform::SerialPort port;
+    platform::DevicePort port;
     TickingCommHost commHost;
+    commHost.waitingSignal = side.waitingSignal;
     Hosts hosts{fakes.window,       fakes.floatMenu,
                 fakes.shieldWindow, fakes.versionDialog,
                 fakes.freamEditor,  fakes.silentSounds,
@@ -175,10 +186,17 @@ pid_t StartSide(const Side &side, const std::string &folder) {
     _exit(0);
 }
 
-// Two pseudo-terminals whose master sides this process joins, as a null-modem cable would.
-class JoinedPtys {
+enum class LineKind { PseudoTerminals, Network };
+
+// The line between the two copies: two pseudo-terminals whose master sides this process joins,
+// as a null-modem cable would, or one port of the loopback network.
+class TestLine {
   public:
-    JoinedPtys() {
+    explicit TestLine(LineKind kind) {
+        if (kind == LineKind::Network) {
+            device_[0] = device_[1] = "tcp:127.0.0.1:" + std::to_string(FreePort());
+            return;
+        }
         for (int end = 0; end < 2; ++end) {
             char name[128];
             EXPECT_EQ(openpty(&master_[end], &slave_[end], name, nullptr, nullptr), 0);
@@ -190,36 +208,52 @@ class JoinedPtys {
             device_[end] = name;
         }
     }
-    ~JoinedPtys() {
-        for (int fd : {master_[0], master_[1], slave_[0], slave_[1]}) close(fd);
+    ~TestLine() {
+        for (int fd : {master_[0], master_[1], slave_[0], slave_[1]})
+            if (fd >= 0) close(fd);
     }
     const std::string &Device(int end) const { return device_[end]; }
 
-    // Passes bytes across until done() holds or the time runs out; false then.
-    bool RelayUntil(const std::function<bool()> &done, std::chrono::seconds limit) {
+    // Passes bytes across (the network needs no help) until done() holds or the time runs out;
+    // false then.
+    bool PassUntil(const std::function<bool()> &done, std::chrono::seconds limit) {
         auto end = std::chrono::steady_clock::now() + limit;
         while (!done()) {
             if (std::chrono::steady_clock::now() > end) return false;
             pollfd entries[2] = {{master_[0], POLLIN, 0}, {master_[1], POLLIN, 0}};
-            if (poll(entries, 2, 20) <= 0) continue;
+            if (poll(entries, master_[0] >= 0 ? 2 : 0, 20) <= 0) continue;
             for (int from = 0; from < 2; ++from) {
                 if ((entries[from].revents & POLLIN) == 0) continue;
                 char chunk[4096];
                 ssize_t got = read(master_[from], chunk, sizeof chunk);
                 if (got <= 0) continue;
-                if (from == 0) passedFromFirst += got;
                 EXPECT_EQ(write(master_[1 - from], chunk, got), got);
             }
         }
         return true;
     }
 
-    ssize_t passedFromFirst = 0;
-
   private:
+    static uint16_t FreePort() {
+        int probe = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(probe, reinterpret_cast<sockaddr *>(&address), length);
+        getsockname(probe, reinterpret_cast<sockaddr *>(&address), &length);
+        close(probe);
+        return ntohs(address.sin_port);
+    }
+
     int master_[2] = {-1, -1}, slave_[2] = {-1, -1};
     std::string device_[2];
 };
+
+bool Readable(int descriptor) {
+    pollfd entry{descriptor, POLLIN, 0};
+    return poll(&entry, 1, 0) > 0;
+}
 
 std::string ReadAll(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
@@ -234,31 +268,42 @@ bool Exited(pid_t pid, int *status) {
 
 }  // namespace
 
-TEST(VersusLockstepTest, TwoLinkedCopiesPlayTheSameMatchStepForStep) {
+// Plays a match on stage 1 and one on stage 6 over a line of kind.
+void ExpectMatchesWithoutDrift(LineKind kind) {
     for (int32_t level : {1, 6}) {
         SCOPED_TRACE("stage " + std::to_string(level));
         std::string folder = ::testing::TempDir() + "lockstep-" + std::to_string(getpid()) + "-" +
                              std::to_string(level);
         std::filesystem::remove_all(folder);
         std::filesystem::create_directory(folder);
-        JoinedPtys line;
+        TestLine line(kind);
         // The first copy calls into the void and waits; the second calls and is answered, and
         // takes over the answering side's stage.
-        pid_t first = StartSide({"first", line.Device(0), "", level, 7}, folder);
+        int waiting[2];
+        ASSERT_EQ(pipe(waiting), 0);
+        pid_t first = StartSide({"first", line.Device(0), "", waiting[1], level, 7}, folder);
+        bool firstWaits =
+            line.PassUntil([&] { return Readable(waiting[0]); }, std::chrono::seconds(30));
+        close(waiting[0]);
+        close(waiting[1]);
         int firstStatus = -1, secondStatus = -1;
-        ASSERT_TRUE(
-            line.RelayUntil([&] { return line.passedFromFirst >= 14; }, std::chrono::seconds(30)));
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        pid_t second = StartSide(
-            {"second", line.Device(1), MORVEX_TEST_INPUTS "/tiny_robot.frm", 3, 12345}, folder);
-        bool ended = line.RelayUntil(
-            [&] { return Exited(first, &firstStatus) && Exited(second, &secondStatus); },
-            std::chrono::seconds(150));
+        pid_t second = -1;
+        if (firstWaits) {
+            second = StartSide(
+                {"second", line.Device(1), MORVEX_TEST_INPUTS "/tiny_robot.frm", -1, 3, 12345},
+                folder);
+        }
+        bool ended =
+            firstWaits &&
+            line.PassUntil(
+                [&] { return Exited(first, &firstStatus) && Exited(second, &secondStatus); },
+                std::chrono::seconds(150));
         if (!ended) {
-            kill(first, SIGKILL);
-            kill(second, SIGKILL);
-            waitpid(first, nullptr, 0);
-            waitpid(second, nullptr, 0);
+            for (pid_t side : {first, second}) {
+                if (side < 0) continue;
+                kill(side, SIGKILL);
+                waitpid(side, nullptr, 0);
+            }
         }
         ASSERT_TRUE(ended);
         EXPECT_EQ(firstStatus, 0);
@@ -287,4 +332,12 @@ TEST(VersusLockstepTest, TwoLinkedCopiesPlayTheSameMatchStepForStep) {
         }
         std::filesystem::remove_all(folder);
     }
+}
+
+TEST(VersusLockstepTest, TwoCopiesLinkedByPseudoTerminalsPlayTheSameMatchStepForStep) {
+    ExpectMatchesWithoutDrift(LineKind::PseudoTerminals);
+}
+
+TEST(VersusLockstepTest, TwoCopiesLinkedByTheNetworkPlayTheSameMatchStepForStep) {
+    ExpectMatchesWithoutDrift(LineKind::Network);
 }
