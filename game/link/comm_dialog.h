@@ -47,7 +47,8 @@ class TCommDlg : public LinkLine {
     void OnCancel();
     void OnPaint(cairo_t *dc);
 
-    // The game's port number 1..; its owner turns it into device before Run.
+    // The game's port number (1.., or 0 for the network); its owner turns it into device before
+    // Run.
     int32_t portNumber = 1;
     std::string device;
     int32_t state = kIdle;
