@@ -46,13 +46,13 @@ TEST(MainMenu, EveryMenuCommandAppearsExactlyOnce) {
     std::multiset<int32_t> commands;
     for (const shell::Menu &menu : shell::MainMenu()) CollectCommands(menu.items, commands);
     std::set<int32_t> expected = {
-        match::kHelpDocumentCommand, match::kTopViewCommand,       match::kSideViewCommand,
-        match::kMiddleViewCommand,   match::kScoreClearCommand,    match::kFrameEditorCommand,
-        match::kFrameReadCommand,    match::kFrameWriteCommand,    match::kStartCommand,
-        match::kVersusCommand,       match::kShieldCommand,        match::kWireFrameCommand,
-        match::kSolidPaintCommand,   match::kHalftonePaintCommand, match::kGouraudShadingCommand,
-        match::kSoundEffectsCommand, match::kMusicCommand,         match::kVersionCommand,
-        match::kExitCommand,         match::kPaletteDisplayCommand};
+        match::kHelpDocumentCommand, match::kTopViewCommand,        match::kSideViewCommand,
+        match::kMiddleViewCommand,   match::kScoreClearCommand,     match::kFrameEditorCommand,
+        match::kFrameReadCommand,    match::kFrameWriteCommand,     match::kStartCommand,
+        match::kVersusCommand,       match::kShieldCommand,         match::kWireFrameCommand,
+        match::kSolidPaintCommand,   match::kHalftonePaintCommand,  match::kGouraudShadingCommand,
+        match::kSoundEffectsCommand, match::kMusicCommand,          match::kVersionCommand,
+        match::kExitCommand,         match::kPaletteDisplayCommand, match::kNetworkCommand};
     for (int32_t level = 0; level < 8; ++level) expected.insert(match::kLevel1Command + level);
     for (int32_t port = 0; port < 3; ++port) expected.insert(match::kPort1Command + port);
     EXPECT_EQ(std::set<int32_t>(commands.begin(), commands.end()), expected);
@@ -62,7 +62,7 @@ TEST(MainMenu, EveryMenuCommandAppearsExactlyOnce) {
 TEST(MainMenu, ItemsWithACheckMarkAreCheckItems) {
     // Their enablers set a check mark, so GTK must draw one; the others never carry one.
     const std::set<int32_t> checked = {121, 122, 123, 124, 125, 126, 127, 128, 129, 131, 141, 142,
-                                       143, 144, 145, 151, 152, 2,   3,   4,   161, 162, 163};
+                                       143, 144, 145, 151, 152, 2,   3,   4,   161, 162, 163, 164};
     std::function<void(std::span<const shell::MenuItem>)> check =
         [&](std::span<const shell::MenuItem> items) {
             for (const shell::MenuItem &item : items) {
