@@ -4,20 +4,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "battle/frame_file.h"
+#include "engine_leak_check.h"
 #include "trazel.h"
 
 namespace {
-
-// TzAllFree announces a tracked block still live as a leak: here that is a failure.
-void StopOnLeakReport(void *, const char *, const char *text, int32_t) {
-    if (std::strstr(text, "tzdebug.txt") == nullptr) return;
-    std::fputs("frame_file_fuzz: the input left a tracked block live (a leak)\n", stderr);
-    std::abort();
-}
 
 // The bytes the game writes for contents.
 std::string Written(const battle::FrameContents &contents) {
@@ -56,13 +49,8 @@ void CheckRoundTrip(const battle::FrameContents &contents) {
 
 }  // namespace
 
-// The reader needs only the settings an open engine leaves behind (messages on), and those
-// outlive a close; closed, no block of the engine's own stays live, so after each input
-// TzAllFree reports exactly the blocks the input leaked.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    TzSetMessageProc(StopOnLeakReport);
-    if (OpenTrazel(1) != 1) std::abort();
-    CloseTrazel();
+    FailOnLeakedBlocks("frame_file_fuzz");
     return 0;
 }
 

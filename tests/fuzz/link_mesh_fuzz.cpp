@@ -10,16 +10,10 @@
 #include <string>
 
 #include "link/wire_mesh.h"
+#include "engine_leak_check.h"
 #include "trazel.h"
 
 namespace {
-
-// TzAllFree announces a tracked block still live as a leak: here that is a failure.
-void StopOnLeakReport(void *, const char *, const char *text, int32_t) {
-    if (std::strstr(text, "tzdebug.txt") == nullptr) return;
-    std::fputs("link_mesh_fuzz: the input left a tracked block live (a leak)\n", stderr);
-    std::abort();
-}
 
 // A line that hands out the input and then dies, so that a short input fails at once instead of
 // at the ten-second deadline.
@@ -96,13 +90,8 @@ void CheckRoundTrip(const ObjectData &mesh) {
 
 }  // namespace
 
-// The exchange needs only the settings an open engine leaves behind (messages on), and those
-// outlive a close; closed, no block of the engine's own stays live, so after each input
-// TzAllFree reports exactly the blocks the input leaked.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    TzSetMessageProc(StopOnLeakReport);
-    if (OpenTrazel(1) != 1) std::abort();
-    CloseTrazel();
+    FailOnLeakedBlocks("link_mesh_fuzz");
     return 0;
 }
 

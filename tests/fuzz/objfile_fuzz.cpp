@@ -2,10 +2,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "objfile.h"
+#include "engine_leak_check.h"
 #include "trazel.h"
 
 namespace {
@@ -14,13 +13,6 @@ namespace {
 constexpr const char *kTag = "M";
 // What the engine's messages call the input.
 constexpr const char *kPath = "fuzz input";
-
-// TzAllFree announces a tracked block still live as a leak: here that is a failure.
-void StopOnLeakReport(void *, const char *, const char *text, int32_t) {
-    if (std::strstr(text, "tzdebug.txt") == nullptr) return;
-    std::fputs("objfile_fuzz: the input left a tracked block live (a leak)\n", stderr);
-    std::abort();
-}
 
 void ReadEverything(std::FILE *file) {
     ObjectData mesh{};
@@ -33,14 +25,8 @@ void ReadEverything(std::FILE *file) {
 
 }  // namespace
 
-// Opening the engine per input would cost far more than the read. The readers need only the
-// settings an open engine leaves behind (the normalised light, messages on), and those outlive a
-// close; closed, no block of the engine's own stays live, so after each input TzAllFree reports
-// exactly the blocks the input leaked.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    TzSetMessageProc(StopOnLeakReport);
-    if (OpenTrazel(1) != 1) std::abort();
-    CloseTrazel();
+    FailOnLeakedBlocks("objfile_fuzz");
     return 0;
 }
 
